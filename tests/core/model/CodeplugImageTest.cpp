@@ -1,0 +1,63 @@
+#include "model/CodeplugImage.h"
+#include "model/FactoryDefaults.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+using program::CodeplugImage;
+
+TEST(CodeplugImage, StartsErasedAndChecksEveryRange) {
+    CodeplugImage image;
+    for (auto b : image.bytes())
+        ASSERT_EQ(b, 0xFF);
+    EXPECT_THROW(image.at(4096), std::out_of_range);
+    EXPECT_THROW(image.range(4090, 7), std::out_of_range);
+    EXPECT_THROW(image.range(SIZE_MAX, 2), std::out_of_range);
+    EXPECT_NO_THROW(image.range(4088, 8));
+    EXPECT_NO_THROW(image.range(4096, 0));
+}
+
+TEST(FactoryDefaults, FixedValuesAreInPlace) {
+    const CodeplugImage image = program::factoryDefaults();
+    auto expectRun = [&](std::size_t offset, std::vector<std::uint8_t> bytes) {
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            EXPECT_EQ(image.at(offset + i), bytes[i]) << std::hex << "offset 0x" << offset + i;
+    };
+    expectRun(0xC40, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A, 0x00, 0x00});
+    expectRun(0xC70, {0xFD, 0x00, 0xFF, 0x01});
+    expectRun(0xCB0, {0x00, 0x04, 0x00, 0x00, 0xFF, 0x01});
+    expectRun(0xCCF, {0x41});
+    expectRun(0xCDF, {0x00});
+    expectRun(0xE7C, {0x4E, 0x20, 0x27, 0x10});
+    expectRun(0xEB8, {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
+    expectRun(0xEC0, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
+    expectRun(0xFA0, {0x25, 0x25, 0x26, 0x27, 0x25, 0x1A, 0x1A, 0x1B, 0x19, 0x18,
+                      0x17, 0x17, 0x17, 0x16, 0x16, 0x15, 0x14, 0x13, 0x11, 0x13});
+    expectRun(0xFB4, {0xFE, 0xDB, 0x0E, 0x3E, 0x41, 0x41, 0x42, 0x1E, 0x1E, 0x2C, 0x2E, 0x50,
+                      0x51, 0x52, 0x53, 0x1E, 0x20, 0x1E, 0x20, 0x10, 0x0F, 0x0D, 0x51, 0x00,
+                      0x0B, 0x0B, 0x04});
+    expectRun(0xFE1, {0x00});
+    expectRun(0xFF0, {0x13, 0x17, 0x64, 0x35, 0x52, 0x00, 0x29, 0x27, 0x22, 0x1E});
+}
+
+TEST(FactoryDefaults, EveryUnlistedByteIsErased) {
+    const CodeplugImage image = program::factoryDefaults();
+    const std::vector<std::pair<std::size_t, std::size_t>> erased = {
+        {0x000, 0xC3F}, {0xC4A, 0xC6F}, {0xC72, 0xC72}, {0xC74, 0xCAF}, {0xCB4, 0xCB4}, {0xCB6, 0xCCE},
+        {0xCD0, 0xCDE}, {0xCE0, 0xDFF}, {0xEC8, 0xF9F}, {0xFCF, 0xFE0}, {0xFE2, 0xFEF},
+        {0xFFA, 0xFFF}};
+    std::size_t erasedCount = 0;
+    for (auto [first, last] : erased) {
+        for (std::size_t offset = first; offset <= last; ++offset)
+            ASSERT_EQ(image.at(offset), 0xFF) << std::hex << "offset 0x" << offset;
+        erasedCount += last - first + 1;
+    }
+    // Everything else carries a factory value, and no factory value is 0xFF.
+    std::size_t ffCount = 0;
+    for (auto b : image.bytes())
+        ffCount += b == 0xFF;
+    EXPECT_EQ(ffCount, erasedCount);
+}

@@ -1,0 +1,89 @@
+#include "model/DatFile.h"
+#include "model/FactoryDefaults.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace program;
+using testsupport::readBytes;
+using testsupport::TempDir;
+using testsupport::writeBytes;
+
+TEST(DatFile, SavedImageLoadsBackByteForByte) {
+    TempDir dir;
+    CodeplugImage image = factoryDefaults();
+    for (std::size_t i = 0; i < 256; ++i)
+        image.set(i, static_cast<std::uint8_t>(i));
+    ASSERT_FALSE(saveDatFile(dir / "radio.dat", image));
+
+    auto bytes = readBytes(dir / "radio.dat");
+    ASSERT_EQ(bytes.size(), 4096u);
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), image.bytes().begin()));
+
+    auto loaded = loadDatFile(dir / "radio.dat");
+    ASSERT_TRUE(loaded.image);
+    EXPECT_EQ(*loaded.image, image);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(DatFile, RefusesAnyOtherLengthAndSaysWhatItFound) {
+    TempDir dir;
+    for (std::size_t length : {0u, 1u, 4095u, 4097u, 8192u}) {
+        writeBytes(dir / "bad.dat", std::vector<std::uint8_t>(length, 0x12));
+        auto loaded = loadDatFile(dir / "bad.dat");
+        ASSERT_FALSE(loaded.image) << length;
+        ASSERT_TRUE(loaded.error);
+        EXPECT_EQ(loaded.error->kind, DatFileError::Kind::WrongLength);
+        EXPECT_EQ(loaded.error->foundLength, length);
+        const std::string text = describe(*loaded.error);
+        EXPECT_NE(text.find(std::to_string(length) + " bytes"), std::string::npos) << text;
+        EXPECT_NE(text.find("4096"), std::string::npos) << text;
+    }
+}
+
+TEST(DatFile, MissingFileAndFolderAreReportedAsCannotOpen) {
+    TempDir dir;
+    auto missing = loadDatFile(dir / "nothing.dat");
+    ASSERT_TRUE(missing.error);
+    EXPECT_EQ(missing.error->kind, DatFileError::Kind::CannotOpen);
+    EXPECT_NE(describe(*missing.error).find("No such file"), std::string::npos);
+
+    auto folder = loadDatFile(dir.path());
+    ASSERT_TRUE(folder.error);
+    EXPECT_EQ(folder.error->kind, DatFileError::Kind::CannotOpen);
+}
+
+TEST(DatFile, FailedSaveLeavesTheOldFileIntact) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write into a read-only folder";
+    TempDir dir;
+    const std::vector<std::uint8_t> old(4096, 0x42);
+    writeBytes(dir / "radio.dat", old);
+    ::chmod(dir.path().c_str(), 0555);
+    auto error = saveDatFile(dir / "radio.dat", factoryDefaults());
+    ::chmod(dir.path().c_str(), 0755);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, DatFileError::Kind::CannotWrite);
+    EXPECT_EQ(readBytes(dir / "radio.dat"), old);
+}
+
+TEST(DatFile, SaveIntoMissingFolderFailsCleanly) {
+    TempDir dir;
+    auto error = saveDatFile(dir / "no-such-folder" / "radio.dat", factoryDefaults());
+    ASSERT_TRUE(error);
+    EXPECT_NE(describe(*error).find("cannot save"), std::string::npos);
+}
+
+TEST(DatFile, SaveKeepsThePermissionsOfTheFileItReplaces) {
+    TempDir dir;
+    writeBytes(dir / "radio.dat", std::vector<std::uint8_t>(4096, 0));
+    ::chmod((dir / "radio.dat").c_str(), 0640);
+    ASSERT_FALSE(saveDatFile(dir / "radio.dat", factoryDefaults()));
+    struct stat info {};
+    ::stat((dir / "radio.dat").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
