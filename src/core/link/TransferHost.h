@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace program {
+
+// A message the radio link wants the user to see. String-table messages carry
+// their id (the front end words them from its language pack); literal texts carry
+// both forms and the front end picks one by the run's language.
+struct LinkMessage {
+    enum class Caption { ApplicationName, Caution, None };
+    enum class Icon { None, Information, Warning, Stop };
+
+    int id = 0; // string-table message id, or 0 for a literal
+    std::string english;
+    std::string chinese;
+    Caption caption = Caption::ApplicationName;
+    Icon icon = Icon::None;
+};
+
+// Everything the whole-image transfer and the service exchanges need from the
+// front end that runs them: the desktop program pumps Qt events and shows message
+// boxes, program-cli prints to stderr, tests script the answers.
+class TransferHost {
+public:
+    enum class Buttons { Ok, OkCancel, RetryCancel };
+    enum class Answer { Ok, Cancel, Retry };
+
+    virtual ~TransferHost() = default;
+
+    // Handles one pending user-interface event; returns true once the user has
+    // asked to cancel the transfer.
+    virtual bool pumpEvent() = 0;
+    virtual void showStatus(const std::string& english, const std::string& chinese) = 0;
+    virtual void setProgressRange(int maximum) = 0;
+    virtual void setProgress(int position) = 0;
+    virtual Answer ask(const LinkMessage& message, Buttons buttons) = 0;
+    virtual void sleepMs(int milliseconds) = 0;
+};
+
+} // namespace program
