@@ -14,7 +14,9 @@ void checkRange(std::size_t offset, std::size_t length) {
 }
 } // namespace
 
-CodeplugImage::CodeplugImage() { m_bytes.fill(0xFF); }
+CodeplugImage::CodeplugImage() {
+    m_bytes.fill(0xFF);
+}
 
 std::uint8_t CodeplugImage::at(std::size_t offset) const {
     checkRange(offset, 1);

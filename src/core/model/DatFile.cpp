@@ -11,7 +11,9 @@ namespace program {
 
 namespace {
 
-std::string systemReason(int err) { return std::strerror(err); }
+std::string systemReason(int err) {
+    return std::strerror(err);
+}
 
 // Closes a descriptor on every path out of a function.
 class FileDescriptor {
@@ -79,8 +81,9 @@ DatLoadResult loadDatFile(const std::filesystem::path& path) {
     if (S_ISDIR(info.st_mode))
         return {std::nullopt, DatFileError{Kind::CannotOpen, path, "it is a folder"}};
     if (!S_ISREG(info.st_mode) || static_cast<std::uintmax_t>(info.st_size) != CodeplugImage::Size)
-        return {std::nullopt,
-                DatFileError{Kind::WrongLength, path, {}, static_cast<std::uintmax_t>(info.st_size)}};
+        return {
+            std::nullopt,
+            DatFileError{Kind::WrongLength, path, {}, static_cast<std::uintmax_t>(info.st_size)}};
 
     CodeplugImage image;
     auto bytes = image.bytes();

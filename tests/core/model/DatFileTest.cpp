@@ -87,3 +87,14 @@ TEST(DatFile, SaveKeepsThePermissionsOfTheFileItReplaces) {
     ::stat((dir / "radio.dat").c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
+
+TEST(DatFile, SaveOverAFolderFailsAndLeavesItAlone) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "radio.dat");
+    writeBytes(dir / "radio.dat" / "inside", {1, 2, 3});
+    auto error = saveDatFile(dir / "radio.dat", factoryDefaults());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(readBytes(dir / "radio.dat" / "inside"), (std::vector<std::uint8_t>{1, 2, 3}));
+    // The temporary file was cleaned up.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
