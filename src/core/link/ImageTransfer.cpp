@@ -1,0 +1,206 @@
+#include "link/ImageTransfer.h"
+
+#include "app/MessageIds.h"
+#include "link/BlockPlan.h"
+#include "link/LinkTexts.h"
+#include "link/PromptingHandshake.h"
+#include "link/WireSession.h"
+#include "link/WireVocabulary.h"
+
+#include <algorithm>
+
+namespace program {
+
+namespace {
+
+constexpr SerialTimeouts Timeouts{.readInterval = 30,
+                                  .readTotalMultiplier = 100,
+                                  .readTotalConstant = 90,
+                                  .writeTotalMultiplier = 50,
+                                  .writeTotalConstant = 50};
+
+constexpr int WriteRows = 250; // 0x000-0xF9F; the rest goes block by block
+constexpr int ReadRows = static_cast<int>(CodeplugImage::RowCount);
+constexpr std::uint8_t HalfRow = 8;
+constexpr int PumpStepsPerAttempt = 6;
+constexpr int PumpStepsPerRow = 5;
+constexpr int PumpPauseMs = 1;
+constexpr int FramePauseMs = 1;
+
+// A read is refused when the radio's password differs from the document's; the
+// password sits in the block at 0xFE0.
+constexpr std::uint16_t PasswordBlock = 0xFE0;
+constexpr std::size_t PasswordOffset = 0xFE2;
+constexpr std::size_t PasswordLength = 6;
+constexpr std::size_t ReadReplySize = wire::ReadReplyHeaderSize + HalfRow;
+
+// After the rows: radio type and password, then the parts of the identity block
+// that Software Info does not edit. The squelch table and parameter block follow
+// only when the squelch-write switch is on.
+BlockPlan writeTail(bool squelchWrite) {
+    std::vector<Block> blocks{{0xFE0, 8}, {0xFE8, 8}, {0xFD2, 2}, {0xFDC, 4}};
+    if (squelchWrite) {
+        const BlockPlan tuning = BlockPlan::fromRange(0xFA0, 0xFD0);
+        blocks.insert(blocks.end(), tuning.begin(), tuning.end());
+    }
+    return BlockPlan(std::move(blocks));
+}
+
+TransferResult cancelled() {
+    return TransferResult{TransferResult::Outcome::Cancelled, std::nullopt, {}};
+}
+
+LinkMessage programInterrupt() {
+    return linktexts::stringTable(message::ProgramInterrupt);
+}
+
+bool writeBlock(WireSession& session, std::uint16_t address, std::uint8_t length,
+                const CodeplugImage& image) {
+    session.clear();
+    if (!session.send(wire::writeBlockFrame(address, length)))
+        return false;
+    session.pause(FramePauseMs);
+    if (!session.send(image.range(address, length)))
+        return false;
+    return session.receiveAck();
+}
+
+bool readBlock(WireSession& session, std::uint16_t address, bool firstOfRow,
+               CodeplugImage& scratch) {
+    session.clear();
+    if (!session.send(wire::readBlockFrame(address, HalfRow)))
+        return false;
+    const SerialReadResult reply = session.receive(ReadReplySize);
+    if (reply.error || reply.bytes.size() < ReadReplySize)
+        return false;
+    scratch.write(address, std::span(reply.bytes).subspan(wire::ReadReplyHeaderSize, HalfRow));
+    if (firstOfRow)
+        session.pause(FramePauseMs);
+    session.clear();
+    session.send(wire::Ack);
+    return session.receiveAck();
+}
+
+} // namespace
+
+ImageTransfer::ImageTransfer(SerialLink& link, TransferHost& host) : m_link(link), m_host(host) {}
+
+TransferResult ImageTransfer::read(const std::string& device, CodeplugImage& image) {
+    WireSession session(m_link, m_host);
+    if (auto end =
+            session.open(device, Timeouts, linktexts::stringTable(message::CouldNotOpenPort)))
+        return *end;
+    m_host.setProgressRange(ReadRows);
+    if (auto end = handshake(session, nullptr))
+        return *end;
+    if (auto end = checkPassword(session, image))
+        return *end;
+
+    CodeplugImage scratch = image;
+    for (int row = 0; row < ReadRows; ++row) {
+        const auto address = static_cast<std::uint16_t>(row * CodeplugImage::RowSize);
+        if (!readBlock(session, address, true, scratch) ||
+            !readBlock(session, address + HalfRow, false, scratch))
+            return session.fail(programInterrupt());
+        if (auto end = finishRow(row))
+            return *end;
+    }
+    session.close();
+    image = scratch;
+    return TransferResult{TransferResult::Outcome::Completed, std::nullopt, {}};
+}
+
+TransferResult ImageTransfer::write(const std::string& device, const CodeplugImage& image,
+                                    const BandLimits& documentBands, bool squelchWrite) {
+    WireSession session(m_link, m_host);
+    if (auto end =
+            session.open(device, Timeouts, linktexts::stringTable(message::CouldNotOpenPort)))
+        return *end;
+    m_host.setProgressRange(WriteRows);
+    if (auto end = handshake(session, &documentBands))
+        return *end;
+
+    for (int row = 0; row < WriteRows; ++row) {
+        const auto address = static_cast<std::uint16_t>(row * CodeplugImage::RowSize);
+        if (!writeBlock(session, address, HalfRow, image) ||
+            !writeBlock(session, address + HalfRow, HalfRow, image))
+            return session.fail(programInterrupt());
+        if (auto end = finishRow(row))
+            return *end;
+    }
+    for (const Block& block : writeTail(squelchWrite)) {
+        if (!writeBlock(session, block.address, block.length, image))
+            return session.fail(programInterrupt());
+    }
+    session.close();
+    return TransferResult{TransferResult::Outcome::Completed, std::nullopt, {}};
+}
+
+// On a write the band check comes after the first identification; whatever the
+// answer, the radio is then woken and identified once more before any block.
+std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
+                                                       const BandLimits* documentBands) {
+    bool bandCheckPending = documentBands != nullptr;
+
+    PromptingHandshakeSteps steps;
+    steps.clearBeforeEachWakeByte = true;
+    steps.clearAfterConfirm = true;
+    steps.beforeAttempt = [this]() -> std::optional<TransferResult> {
+        for (int step = 0; step < PumpStepsPerAttempt; ++step) {
+            if (m_host.pumpEvent())
+                return cancelled();
+            m_host.sleepMs(PumpPauseMs);
+        }
+        m_host.showStatus(linktexts::WaitingEnglish, linktexts::WaitingChinese);
+        return std::nullopt;
+    };
+    steps.checkIdentity = [&](const SerialReadResult& reply) -> IdentityVerdict {
+        const auto identity = wire::IdentityRecord::parse(reply.bytes);
+        if (reply.error || !identity)
+            return IdentityVerdict{IdentityVerdict::Action::End,
+                                   session.fail(linktexts::typeMismatch())};
+        if (!bandCheckPending)
+            return IdentityVerdict{};
+        bandCheckPending = false;
+        if (!identity->suits(*documentBands)) {
+            const LinkMessage question =
+                linktexts::stringTable(message::BandOverRange, LinkMessage::Caption::Caution);
+            if (m_host.ask(question, TransferHost::Buttons::OkCancel) != TransferHost::Answer::Ok)
+                return IdentityVerdict{IdentityVerdict::Action::End,
+                                       {TransferResult::Outcome::Cancelled, question, {}}};
+        }
+        return IdentityVerdict{IdentityVerdict::Action::WakeAgain, {}};
+    };
+    return runPromptingHandshake(session, m_host, steps);
+}
+
+// The password frame and its acknowledgement go without clearing the port first.
+std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
+                                                           const CodeplugImage& image) {
+    session.send(wire::readBlockFrame(PasswordBlock, HalfRow));
+    const SerialReadResult reply = session.receive(ReadReplySize);
+    const std::size_t first = wire::ReadReplyHeaderSize + (PasswordOffset - PasswordBlock);
+    const auto expected = image.range(PasswordOffset, PasswordLength);
+    const bool matches = !reply.error && reply.bytes.size() >= first + PasswordLength &&
+                         std::equal(expected.begin(), expected.end(), reply.bytes.begin() + first);
+    if (!matches)
+        return session.fail(linktexts::passwordError());
+    session.send(wire::Ack);
+    if (!session.receiveAck())
+        return session.fail(programInterrupt());
+    return std::nullopt;
+}
+
+std::optional<TransferResult> ImageTransfer::finishRow(int row) {
+    const int position = row + 1;
+    m_host.setProgress(position);
+    const std::string shown = std::to_string(position);
+    m_host.showStatus(shown, shown);
+    for (int step = 0; step < PumpStepsPerRow; ++step) {
+        if (m_host.pumpEvent())
+            return cancelled();
+    }
+    return std::nullopt;
+}
+
+} // namespace program
