@@ -79,6 +79,8 @@ private:
     bool same(std::string_view a, std::string_view b) const;
     Section* findSection(std::string_view name);
     const Section* findSection(std::string_view name) const;
+    Entry* lastEntry(Section& section, std::string_view key) const;
+    const Entry* lastEntry(const Section& section, std::string_view key) const;
     Section& appendSection(std::string name);
     std::string serialize() const;
 

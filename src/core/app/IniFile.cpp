@@ -1,0 +1,360 @@
+#include "app/IniFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace program {
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\n";
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+bool isCommentKey(std::string_view key) {
+    return !key.empty() && std::string_view(";/\\*").find(key.front()) != std::string_view::npos;
+}
+
+bool holdsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Letter case is folded for ASCII letters only. Bytes from 0x80 up (GBK and UTF-8 text)
+// are compared as they are, whatever the locale says about them.
+char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+}
+
+// What follows a comment marker in a value is not part of it. The text before the marker
+// keeps its blanks.
+std::string withoutComment(std::string_view value) {
+    for (std::string_view marker : {"//", "\t;", "/*"})
+        value = value.substr(0, value.find(marker));
+    return std::string(value);
+}
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    bool close() {
+        const int fd = std::exchange(m_fd, -1);
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+// Opens `path` for reading, creating it empty when it does not exist, and reads it whole.
+// Folders, devices and pipes are refused.
+bool readOrCreate(const std::filesystem::path& path, std::string& content) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Writes `content` to a temporary file in the target's folder and renames it over the
+// target, so a crash or a full disk leaves either the old file or the new one, never a
+// mixture. A symbolic link is followed so that the link itself stays in place.
+bool replaceFile(const std::filesystem::path& path, std::string_view content) {
+    std::error_code error;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, error)) {
+        target = std::filesystem::weakly_canonical(path, error);
+        if (error)
+            return false;
+    }
+    std::string temporary =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return false;
+
+    // The settings keep the permissions they had; a file that vanished meanwhile gets
+    // those of a newly created one.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), content) &&
+                         ::fsync(fd.get()) == 0 && fd.close() &&
+                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!written)
+        ::unlink(temporary.c_str());
+    return written;
+}
+
+} // namespace
+
+IniFile::IniFile(int growthStep) : m_growthStep(std::max(growthStep, 1)) {}
+
+IniFile::~IniFile() {
+    if (m_saveOnClose && m_dirty)
+        Save();
+}
+
+bool IniFile::Open(const std::string& fileName, bool saveOnClose, bool ignoreCase,
+                   const std::string& firstArgument) {
+    // The settings live beside the program. The path is made absolute now so that a later
+    // change of the working folder cannot send the save elsewhere.
+    std::filesystem::path folder;
+    const auto slash = firstArgument.rfind('/');
+    if (slash != std::string::npos) {
+        folder = firstArgument.substr(0, slash + 1);
+    } else {
+        std::error_code error;
+        folder = std::filesystem::current_path(error);
+    }
+    std::filesystem::path full = folder / fileName;
+    std::error_code error;
+    if (auto absolute = std::filesystem::absolute(full, error); !error)
+        full = absolute;
+
+    m_saveOnClose = saveOnClose;
+    m_ignoreCase = ignoreCase;
+    return Load(full);
+}
+
+bool IniFile::Load(const std::filesystem::path& path) {
+    if (!m_path.empty())
+        Save();
+    clear();
+
+    std::string content;
+    if (path.empty() || !readOrCreate(path, content))
+        return false;
+
+    m_path = path;
+    Section* current = &appendSection({});
+    std::string_view rest = content;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        const std::string_view line = trimmed(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            current = &appendSection(std::string(line.substr(1, line.size() - 2)));
+            continue;
+        }
+        const auto equals = line.find('=');
+        const std::string_view key = trimmed(line.substr(0, equals));
+        if (key.empty() || isCommentKey(key))
+            continue;
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view{}
+                                           : trimmed(line.substr(equals + 1));
+        current->entries.emplace_back(key, value);
+    }
+    return true;
+}
+
+std::string IniFile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultValue) const {
+    const Section* found = findSection(section);
+    if (!found)
+        return std::string(defaultValue);
+    const Entry* entry = lastEntry(*found, key);
+    return entry ? withoutComment(entry->second) : std::string(trimmed(defaultValue));
+}
+
+std::string IniFile::GetListItem(std::string_view section, std::string_view key, std::size_t index,
+                                 char delimiter, std::string_view defaultValue) const {
+    const Section* found = findSection(section);
+    const Entry* entry = found ? lastEntry(*found, key) : nullptr;
+    if (!entry)
+        return std::string(defaultValue);
+
+    const std::string value = withoutComment(entry->second);
+    std::string_view rest = value;
+    for (std::size_t item = 0;; ++item) {
+        const auto end = rest.find(delimiter);
+        if (item == index)
+            return std::string(trimmed(rest.substr(0, end)));
+        if (end == std::string_view::npos)
+            return std::string(defaultValue);
+        rest.remove_prefix(end + 1);
+    }
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (m_path.empty() || holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value))
+        return false;
+
+    Section* found = findSection(section);
+    if (!found) {
+        found = &appendSection(std::string(section));
+        m_dirty = true;
+    }
+    Entry* entry = lastEntry(*found, key);
+    if (!entry) {
+        found->entries.emplace_back(key, value);
+        m_dirty = true;
+        return true;
+    }
+    // Under ignore-case a value that differs only in letter case is stored, but does not by
+    // itself call for a save.
+    if (!same(entry->second, value))
+        m_dirty = true;
+    entry->second = value;
+    return true;
+}
+
+bool IniFile::RemoveKey(std::string_view section, std::string_view key) {
+    Section* found = findSection(section);
+    if (!found)
+        return false;
+    const auto removed =
+        std::erase_if(found->entries, [&](const Entry& entry) { return same(entry.first, key); });
+    m_dirty = m_dirty || removed > 0;
+    return removed > 0;
+}
+
+bool IniFile::RemoveSection(std::string_view section) {
+    if (m_sections.empty())
+        return false;
+    // The unnamed section stays at index 0 because its keys have no header to follow; it
+    // only loses its keys.
+    Section& unnamed = m_sections.front();
+    bool removed = same(unnamed.name, section) && !unnamed.entries.empty();
+    if (removed)
+        unnamed.entries.clear();
+    const auto named = std::ranges::remove_if(
+        m_sections.begin() + 1, m_sections.end(),
+        [&](const Section& candidate) { return same(candidate.name, section); });
+    removed = removed || !named.empty();
+    m_sections.erase(named.begin(), named.end());
+    m_dirty = m_dirty || removed;
+    return removed;
+}
+
+std::vector<std::string> IniFile::SectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(m_sections.size());
+    for (const Section& section : m_sections)
+        names.push_back(section.name);
+    return names;
+}
+
+std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
+    std::vector<std::string> keys;
+    if (const Section* found = findSection(section)) {
+        for (const Entry& entry : found->entries)
+            keys.push_back(entry.first);
+    }
+    return keys;
+}
+
+bool IniFile::Save() {
+    if (!m_dirty)
+        return true;
+    if (m_path.empty() || !replaceFile(m_path, serialize()))
+        return false;
+    m_dirty = false;
+    return true;
+}
+
+void IniFile::clear() {
+    m_path.clear();
+    m_sections.clear();
+    m_dirty = false;
+}
+
+bool IniFile::same(std::string_view a, std::string_view b) const {
+    return m_ignoreCase ? equalIgnoringCase(a, b) : a == b;
+}
+
+IniFile::Section* IniFile::findSection(std::string_view name) {
+    auto found = std::ranges::find_if(
+        m_sections, [&](const Section& section) { return same(section.name, name); });
+    return found == m_sections.end() ? nullptr : &*found;
+}
+
+const IniFile::Section* IniFile::findSection(std::string_view name) const {
+    return const_cast<IniFile*>(this)->findSection(name);
+}
+
+IniFile::Entry* IniFile::lastEntry(Section& section, std::string_view key) const {
+    auto found = std::ranges::find_if(section.entries.rbegin(), section.entries.rend(),
+                                      [&](const Entry& entry) { return same(entry.first, key); });
+    return found == section.entries.rend() ? nullptr : &*found;
+}
+
+const IniFile::Entry* IniFile::lastEntry(const Section& section, std::string_view key) const {
+    return lastEntry(const_cast<Section&>(section), key);
+}
+
+IniFile::Section& IniFile::appendSection(std::string name) {
+    // The section table grows by the growth step, not by the library's doubling.
+    if (m_sections.size() == m_sections.capacity())
+        m_sections.reserve(m_sections.capacity() + static_cast<std::size_t>(m_growthStep));
+    return m_sections.emplace_back(Section{std::move(name), {}});
+}
+
+std::string IniFile::serialize() const {
+    std::string text;
+    for (std::size_t index = 0; index < m_sections.size(); ++index) {
+        const Section& section = m_sections[index];
+        // Every section after the unnamed one gets its header, even one with an empty name
+        // ("[]"); without it its keys would join the section before it on the next load.
+        if (index > 0)
+            text += "[" + section.name + "]\r\n";
+        for (const auto& [key, value] : section.entries) {
+            if (!key.empty())
+                text += key + "=";
+            text += value + "\r\n";
+        }
+    }
+    return text;
+}
+
+} // namespace program

@@ -1,0 +1,182 @@
+#include "IniFileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using program::IniFile;
+using testsupport::readText;
+using testsupport::writeText;
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFileOnDisk : public ::testing::Test, protected testsupport::IniFixture {};
+
+std::vector<std::string> folderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}
+
+// Changes the working folder for one test and goes back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const fs::path& folder) : m_old(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~WorkingFolder() { fs::current_path(m_old); }
+
+private:
+    fs::path m_old;
+};
+
+TEST_F(IniFileOnDisk, OpenLooksBesideTheProgram) {
+    writeText(file, "[Setup]\nLanguage=Chinese\n");
+    fs::create_directory(dir / "elsewhere");
+    WorkingFolder cwd(dir / "elsewhere");
+
+    IniFile besideProgram;
+    ASSERT_TRUE(besideProgram.Open("Program.ini", false, true, "../Program"));
+    EXPECT_EQ(besideProgram.GetString("Setup", "Language"), "Chinese");
+    // Made absolute at once, so a later change of folder does not move the file.
+    EXPECT_EQ(besideProgram.path(), fs::absolute("../Program.ini"));
+
+    IniFile inWorkingFolder;
+    ASSERT_TRUE(inWorkingFolder.Open("Program.ini", false, true, "Program"));
+    EXPECT_EQ(inWorkingFolder.path(), dir / "elsewhere" / "Program.ini");
+    EXPECT_TRUE(fs::exists(dir / "elsewhere" / "Program.ini"));
+}
+
+TEST_F(IniFileOnDisk, MissingFileIsCreatedEmptyAndStaysEmptyWhenNothingIsWritten) {
+    for (int run = 0; run < 2; ++run) {
+        IniFile ini;
+        ASSERT_TRUE(ini.Open("Program.ini", true, true, (dir / "Program").string()));
+        EXPECT_EQ(ini.GetString("Setup", "Language"), "");
+        EXPECT_EQ(ini.GetString("Setup", "EnableSql", "0"), "0");
+        ini.WriteString("Setup", "NotThere", ""); // adds the section and the key...
+        ini.RemoveSection("Setup");               // ...and takes them away again
+        EXPECT_TRUE(fs::exists(file));
+    }
+    EXPECT_EQ(fs::file_size(file), 0u);
+}
+
+TEST_F(IniFileOnDisk, SaveOnCloseWritesOnlyWhenAskedAndDirty) {
+    const std::string original = "[Setup]\n; keep me\nEnableSql=1\n";
+    {
+        IniFile ini;
+        open(ini, original, true, /*saveOnClose=*/true);
+        ini.WriteString("Setup", "EnableSql", "1");
+    }
+    EXPECT_EQ(readText(file), original) << "a clean file must not be rewritten";
+    {
+        IniFile ini;
+        open(ini, original, true, /*saveOnClose=*/false);
+        ini.WriteString("Setup", "EnableSql", "0");
+    }
+    EXPECT_EQ(readText(file), original);
+    {
+        IniFile ini;
+        open(ini, original, true, /*saveOnClose=*/true);
+        ini.WriteString("Setup", "EnableSql", "0");
+    }
+    EXPECT_EQ(readText(file), "[Setup]\r\nEnableSql=0\r\n");
+}
+
+TEST_F(IniFileOnDisk, LoadingAnotherFileSavesTheFirst) {
+    IniFile ini;
+    open(ini, "[Setup]\n");
+    ini.WriteString("Setup", "Language", "English");
+    writeText(dir / "Other.ini", "[Other]\nk=v\n");
+    ASSERT_TRUE(ini.Load(dir / "Other.ini"));
+    EXPECT_EQ(readText(file), "[Setup]\r\nLanguage=English\r\n");
+    EXPECT_FALSE(ini.isDirty());
+    EXPECT_EQ(ini.GetString("Setup", "Language", "none"), "none");
+    EXPECT_EQ(ini.GetString("Other", "k"), "v");
+}
+
+TEST_F(IniFileOnDisk, UnreadableFileLeavesAnEmptyObject) {
+    fs::create_directory(dir / "Folder.ini");
+    std::vector<fs::path> unreadable = {dir / "Folder.ini", dir / "missing" / "Program.ini"};
+    if (::geteuid() != 0) {
+        writeText(dir / "Locked.ini", "[Setup]\nLanguage=Chinese\n");
+        fs::permissions(dir / "Locked.ini", fs::perms::none);
+        unreadable.push_back(dir / "Locked.ini");
+    }
+    for (const fs::path& path : unreadable) {
+        IniFile ini;
+        open(ini, "[Setup]\nLanguage=English\n");
+        EXPECT_FALSE(ini.Load(path)) << path;
+        EXPECT_TRUE(ini.path().empty());
+        EXPECT_EQ(ini.GetString("Setup", "Language", "def"), "def");
+        EXPECT_FALSE(ini.WriteString("Setup", "Language", "Chinese"));
+        EXPECT_FALSE(ini.isDirty());
+        EXPECT_TRUE(ini.SectionNames().empty());
+    }
+}
+
+TEST_F(IniFileOnDisk, SaveKeepsPermissionsAndFollowsALink) {
+    fs::create_directory(dir / "real");
+    writeText(dir / "real" / "Program.ini", "[Setup]\n");
+    fs::permissions(dir / "real" / "Program.ini",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real/Program.ini", file);
+
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(file));
+    ini.WriteString("Setup", "Language", "English");
+    ASSERT_TRUE(ini.Save());
+
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(readText(dir / "real" / "Program.ini"), "[Setup]\r\nLanguage=English\r\n");
+    EXPECT_EQ(fs::status(dir / "real" / "Program.ini").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(folderEntries(dir / "real"), std::vector<std::string>{"Program.ini"});
+}
+
+TEST_F(IniFileOnDisk, AFullDiskLeavesTheOldFileAsItWas) {
+    const std::string original = "[Setup]\nLanguage=English\n";
+    IniFile ini;
+    open(ini, original);
+    ini.WriteString("Setup", "Copyrights", std::string(4096, 'c'));
+
+    // A file size limit fails the write part way, as a full disk does.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = ini.Save();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(ini.isDirty());
+    EXPECT_EQ(readText(file), original);
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Program.ini"});
+
+    EXPECT_TRUE(ini.Save()) << "the next save, with room on the disk, goes through";
+    EXPECT_EQ(ini.GetString("Setup", "Copyrights").size(), 4096u);
+}
+
+TEST_F(IniFileOnDisk, AFailedSaveIsReportedAndLeavesNoTemporaryFile) {
+    IniFile ini;
+    open(ini, "[Setup]\n");
+    ini.WriteString("Setup", "Language", "English");
+    // Something else now stands where the file was.
+    fs::remove(file);
+    fs::create_directories(file / "inside");
+
+    EXPECT_FALSE(ini.Save());
+    EXPECT_TRUE(ini.isDirty());
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"Program.ini"});
+    EXPECT_TRUE(fs::is_directory(file / "inside"));
+}
+
+} // namespace
