@@ -1,0 +1,133 @@
+#include "channels/CellCommit.h"
+
+#include "app/MessageIds.h"
+#include "channels/ChannelTexts.h"
+#include "channels/Frequency.h"
+#include "channels/Utf8.h"
+
+#include <stdexcept>
+
+namespace program {
+
+namespace {
+
+// What the radio can tune at all, in 10 Hz units.
+constexpr std::int64_t RadioLowest = 6700000;   // 67 MHz
+constexpr std::int64_t RadioHighest = 60000000; // 600 MHz
+// Channel rasters: 5 kHz and 6.25 kHz.
+constexpr std::int64_t Raster5k = 500;
+constexpr std::int64_t Raster6k25 = 625;
+
+bool inBands(std::int64_t value, const BandLimits& bands) {
+    return (value >= bands.vLower && value <= bands.vUpper) ||
+           (value >= bands.uLower && value <= bands.uUpper);
+}
+
+CommitOutcome accepted() {
+    return {};
+}
+
+// A refused receive frequency: the cell and the row stay as they were and the
+// editor stays open for another try; Enter also empties the edit box.
+CommitOutcome refused(int messageId, MessageIcon icon, CommitKind kind) {
+    CommitOutcome outcome;
+    outcome.accepted = false;
+    outcome.messageId = messageId;
+    outcome.captionId = message::Caution;
+    outcome.icon = icon;
+    outcome.editorStaysOpen = true;
+    outcome.clearEditBox = kind == CommitKind::Enter;
+    return outcome;
+}
+
+// A new channel starts on the typed frequency for both directions, without tones,
+// at high power, wide, in the scan list and without busy lock.
+ChannelRow newChannel(const std::string& frequency, Language language) {
+    using namespace channeltext;
+    ChannelRow row;
+    cell(row, column::RxFrequency) = frequency;
+    cell(row, column::TxFrequency) = frequency;
+    cell(row, column::DecodeTone) = NoTone.in(language);
+    cell(row, column::EncodeTone) = NoTone.in(language);
+    cell(row, column::Power) = High.in(language);
+    cell(row, column::Bandwidth) = Wide.in(language);
+    cell(row, column::ScanAdd) = Yes.in(language);
+    cell(row, column::BusyLock) = Off.in(language);
+    return row;
+}
+
+CommitOutcome commitReceive(ChannelTable& table, int row, const std::string& text, CommitKind kind,
+                            const BandLimits& bands, Language language) {
+    if (text.empty()) { // emptying the receive frequency deletes the channel
+        table.setRow(row, ChannelRow{});
+        return accepted();
+    }
+    const ParsedFrequency frequency = parseFrequency(text);
+    if (frequency.value < RadioLowest || frequency.value > RadioHighest)
+        return refused(message::ErrorDataFormat, MessageIcon::Stop, kind);
+    // A frequency off both rasters is a typing error like any other: the channel
+    // keeps what it had.
+    if (frequency.value % Raster5k != 0 && frequency.value % Raster6k25 != 0)
+        return refused(message::ErrorDataValue, MessageIcon::Exclamation, kind);
+    if (!inBands(frequency.value, bands))
+        return refused(message::OutOfRange, MessageIcon::Exclamation, kind);
+
+    if (table.text(row, column::RxFrequency).empty())
+        table.setRow(row, newChannel(frequency.text, language));
+    else
+        table.setText(row, column::RxFrequency, frequency.text);
+    return accepted();
+}
+
+// The transmit frequency is never refused: outside both bands it becomes the
+// lower limit of the V band, and a channel without a receive frequency keeps none.
+void commitTransmit(ChannelTable& table, int row, const std::string& text,
+                    const BandLimits& bands) {
+    const ParsedFrequency frequency = parseFrequency(text);
+    std::string shown =
+        inBands(frequency.value, bands) ? frequency.text : formatFrequency(bands.vLower);
+    if (table.text(row, column::RxFrequency).empty())
+        shown.clear();
+    table.setText(row, column::TxFrequency, std::move(shown));
+}
+
+// Tones, name and the choices belong to a channel: with neither frequency there is
+// nothing to set.
+void commitSetting(ChannelTable& table, int row, int col, const std::string& text,
+                   Language language) {
+    if (table.text(row, column::RxFrequency).empty() &&
+        table.text(row, column::TxFrequency).empty())
+        return;
+    if (ChannelTable::editorKind(col) == EditorKind::NameEdit) {
+        table.setText(row, col, text);
+        return;
+    }
+    const auto& items = ChannelTable::items(col, language);
+    table.setText(row, col, items.at(ChannelTable::selectedItem(col, text, language)));
+}
+
+} // namespace
+
+CommitOutcome commitCell(ChannelTable& table, int row, int col, std::string_view editorText,
+                         CommitKind kind, const BandLimits& bands, Language language) {
+    table.row(row); // checks the row
+    if (col < ChannelTable::FirstColumn || col > ChannelTable::LastColumn)
+        throw std::out_of_range("channel table column " + std::to_string(col));
+
+    // An edit box holds no more than its length.
+    const int maxLength = ChannelTable::editorMaxLength(col);
+    const std::string text(maxLength > 0 ? utf8Prefix(editorText, maxLength) : editorText);
+
+    switch (col) {
+    case column::RxFrequency:
+        return commitReceive(table, row, text, kind, bands, language);
+    case column::TxFrequency:
+        commitTransmit(table, row, text, bands);
+        return accepted();
+    default:
+        commitSetting(table, row, col, text, language);
+        return accepted();
+    }
+}
+
+} // namespace program
