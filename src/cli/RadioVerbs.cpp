@@ -1,0 +1,250 @@
+// The verbs that talk to the radio: read, write and the service exchanges.
+
+#include "CliDocument.h"
+#include "CliTransferHost.h"
+#include "CommandLine.h"
+#include "TrafficLog.h"
+#include "Verbs.h"
+
+#include "app/IniFile.h"
+#include "link/BlockPlan.h"
+#include "link/ImageTransfer.h"
+#include "link/PortNames.h"
+#include "link/PosixSerialLink.h"
+#include "link/PromptingExchange.h"
+#include "link/StrictExchange.h"
+#include "model/DatFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace program::cli {
+
+namespace {
+
+const OptionSet& radioOptions() {
+    static const OptionSet options{
+        {"--port", "--port-number", "--log-traffic", "--template", "--retries"},
+        {"--enable-sql", "--yes"}};
+    return options;
+}
+
+// The port overrides of the "Ports" section of the Program.ini beside this program.
+PortOverrides overridesBesideProgram() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const auto ini = exe.parent_path() / "Program.ini";
+    if (ec || !std::filesystem::exists(ini))
+        return {};
+    IniFile settings;
+    if (!settings.Load(ini))
+        return {};
+    return portOverridesFrom([&](const std::string& key) -> std::optional<std::string> {
+        std::string value = settings.GetString("Ports", key);
+        if (value.empty())
+            return std::nullopt;
+        return value;
+    });
+}
+
+// Everything a radio verb needs: the device, the port (optionally logged) and the host.
+class RadioSession {
+public:
+    static std::unique_ptr<RadioSession> create(const CommandLine& line, std::string& usageError) {
+        auto session = std::unique_ptr<RadioSession>(new RadioSession());
+        if (line.has("--port") && line.has("--port-number")) {
+            usageError = "give either --port or --port-number, not both";
+            return nullptr;
+        }
+        if (line.has("--port")) {
+            session->m_device = line.value("--port");
+        } else {
+            auto number =
+                parseNumber(line.value("--port-number", "1"), FirstPortNumber, LastPortNumber);
+            if (!number) {
+                usageError = "--port-number takes a whole number from 1 to 16";
+                return nullptr;
+            }
+            session->m_device =
+                devicePathForPort(static_cast<int>(*number), overridesBesideProgram());
+        }
+        if (session->m_device.empty()) {
+            usageError = "--port needs a device path, e.g. /dev/ttyUSB0";
+            return nullptr;
+        }
+        if (line.has("--retries")) {
+            auto retries = parseNumber(line.value("--retries"), 0, 1000);
+            if (!retries) {
+                usageError = "--retries takes a whole number from 0 to 1000";
+                return nullptr;
+            }
+            session->m_answers.retries = static_cast<int>(*retries);
+        }
+        session->m_answers.confirmBandOk = line.has("--yes");
+        if (line.has("--log-traffic")) {
+            const std::string path = line.value("--log-traffic");
+            session->m_logFile = std::fopen(path.c_str(), "w");
+            if (!session->m_logFile) {
+                usageError = "cannot write the traffic log " + path;
+                return nullptr;
+            }
+            session->m_log = std::make_unique<TrafficLog>(session->m_port, session->m_logFile);
+        }
+        session->m_host = std::make_unique<CliTransferHost>(session->m_answers);
+        return session;
+    }
+
+    ~RadioSession() {
+        m_port.close();
+        if (m_logFile)
+            std::fclose(m_logFile);
+    }
+
+    SerialLink& link() { return m_log ? static_cast<SerialLink&>(*m_log) : m_port; }
+    TransferHost& host() { return *m_host; }
+    const std::string& device() const { return m_device; }
+
+    // Turns a transfer's outcome into the exit status. The host has already shown
+    // the message that ended it.
+    int finish(const TransferResult& result) const {
+        if (result.completed())
+            return ExitOk;
+        if (!result.portDetail.empty())
+            return fail(ExitFailure, result.portDetail);
+        if (result.outcome == TransferResult::Outcome::Cancelled && !result.message)
+            return fail(ExitFailure, "cancelled; nothing was changed");
+        return ExitFailure;
+    }
+
+private:
+    RadioSession() = default;
+
+    std::string m_device;
+    PosixSerialLink m_port;
+    std::FILE* m_logFile = nullptr;
+    std::unique_ptr<TrafficLog> m_log;
+    CliTransferHost::Answers m_answers;
+    std::unique_ptr<CliTransferHost> m_host;
+};
+
+std::optional<CommandLine> parseRadioVerb(const std::string& verb, const Words& words,
+                                          std::size_t positionals, const std::string& usage,
+                                          int& status) {
+    std::string error;
+    auto line = parseCommandLine(words, radioOptions(), error);
+    if (line && line->positional.size() != positionals)
+        error = line->positional.size() < positionals ? "missing arguments" : "too many arguments";
+    if (!error.empty()) {
+        status = fail(ExitUsage, verb + ": " + error + " (usage: program-cli " + verb + " " +
+                                     usage + " [--port DEVICE | --port-number N])");
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::unique_ptr<RadioSession> openSession(const std::string& verb, const CommandLine& line,
+                                          int& status) {
+    std::string error;
+    auto session = RadioSession::create(line, error);
+    if (!session)
+        status = fail(ExitUsage, verb + ": " + error);
+    return session;
+}
+
+} // namespace
+
+int runRead(const Words& words) {
+    int status = ExitOk;
+    auto line =
+        parseRadioVerb("read", words, 1, "OUT.dat [--template FILE.dat] [--retries N]", status);
+    if (!line)
+        return status;
+    auto session = openSession("read", *line, status);
+    if (!session)
+        return status;
+
+    // The radio's password is compared with the template's: a new document's when
+    // none is named.
+    std::string error;
+    std::optional<CliDocument> templateDocument = CliDocument::createNew(0);
+    if (line->has("--template")) {
+        templateDocument = CliDocument::open(line->value("--template"), error);
+        if (!templateDocument)
+            return fail(ExitFailure, error);
+    }
+    CodeplugImage image = templateDocument->image;
+    ImageTransfer transfer(session->link(), session->host());
+    const auto result = transfer.read(session->device(), image);
+    if (!result.completed())
+        return session->finish(result);
+
+    // A faithful backup: the bytes exactly as the radio sent them.
+    if (auto failure = saveDatFile(line->positional[0], image))
+        return fail(ExitFailure, describe(*failure));
+    return ExitOk;
+}
+
+int runWrite(const Words& words) {
+    int status = ExitOk;
+    auto line =
+        parseRadioVerb("write", words, 1, "FILE.dat [--enable-sql] [--yes] [--retries N]", status);
+    if (!line)
+        return status;
+    auto session = openSession("write", *line, status);
+    if (!session)
+        return status;
+
+    std::string error;
+    auto document = CliDocument::open(line->positional[0], error);
+    if (!document)
+        return fail(ExitFailure, error);
+    ImageTransfer transfer(session->link(), session->host());
+    return session->finish(transfer.write(session->device(), document->imageForSave(),
+                                          document->state.bandLimits, line->has("--enable-sql")));
+}
+
+int runService(const Words& words) {
+    int status = ExitOk;
+    auto line =
+        parseRadioVerb("service", words, 3, "read|write squelch|params|info FILE.dat", status);
+    if (!line)
+        return status;
+    const std::string direction = line->positional[0];
+    const std::string dialog = line->positional[1];
+    if (direction != "read" && direction != "write")
+        return fail(ExitUsage, "service: the first word is read or write");
+    if (dialog != "squelch" && dialog != "params" && dialog != "info")
+        return fail(ExitUsage, "service: the second word is squelch, params or info");
+    auto session = openSession("service", *line, status);
+    if (!session)
+        return status;
+
+    const std::filesystem::path file = line->positional[2];
+    auto loaded = loadDatFile(file);
+    if (!loaded.image)
+        return fail(ExitFailure, describe(*loaded.error));
+    CodeplugImage image = *loaded.image;
+
+    // Software Info prompts and retries; the two tuning dialogs check every reply.
+    std::unique_ptr<ServiceExchange> exchange;
+    BlockPlan plan;
+    if (dialog == "info") {
+        exchange = std::make_unique<PromptingExchange>(session->link(), session->host());
+        plan = BlockPlan::softwareInfo();
+    } else {
+        exchange = std::make_unique<StrictExchange>(session->link(), session->host());
+        plan = dialog == "squelch" ? BlockPlan::squelchTuning() : BlockPlan::parameterAdjust();
+    }
+    const auto result = direction == "read" ? exchange->read(session->device(), plan, image)
+                                            : exchange->write(session->device(), plan, image);
+    if (!result.completed())
+        return session->finish(result);
+    if (direction == "read") {
+        if (auto failure = saveDatFile(file, image))
+            return fail(ExitFailure, describe(*failure));
+    }
+    return ExitOk;
+}
+
+} // namespace program::cli

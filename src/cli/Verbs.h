@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace program::cli {
+
+// Exit statuses of program-cli.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailure = 1; // one line on stderr says what and why
+inline constexpr int ExitUsage = 2;
+
+using Words = std::vector<std::string>;
+
+// Each verb takes the words after its name and returns the exit status.
+int runNew(const Words& words);
+int runChannels(const Words& words);
+int runSaveAs(const Words& words);
+int runEdit(const Words& words);
+int runInfo(const Words& words);
+int runRead(const Words& words);
+int runWrite(const Words& words);
+int runService(const Words& words);
+
+// Prints "program-cli: <text>" on stderr and returns the status given.
+int fail(int status, const std::string& text);
+
+} // namespace program::cli

@@ -1,0 +1,80 @@
+// program-cli: the codeplug tools of Program without a window, for scripting,
+// backups and diagnosing a programming cable.
+
+#include "Verbs.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using namespace program::cli;
+
+struct Verb {
+    const char* name;
+    int (*run)(const Words&);
+};
+
+constexpr Verb kVerbs[] = {
+    {"new", runNew},   {"channels", runChannels}, {"save-as", runSaveAs}, {"edit", runEdit},
+    {"info", runInfo}, {"read", runRead},         {"write", runWrite},    {"service", runService},
+};
+
+constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
+
+Codeplug files (.dat, exactly 4096 bytes):
+  new OUT.dat [--type N]           write a new document as File New + Save would
+                                   (N: radio type byte 0..255, default 0)
+  channels FILE.dat [--lang en|zh] print the 129 channel rows as the grid shows them,
+                                   tab-separated: row label and the nine cell texts
+  save-as IN.dat OUT.dat           open IN.dat and save it as OUT.dat
+  edit FILE.dat ROW COLUMN TEXT [--enter]
+                                   apply one grid edit (ROW 1..129, 129 is "Fr";
+                                   COLUMN 1..9) and save the file
+  info FILE.dat                    band limits, radio type, password, channels in use
+
+Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
+  read OUT.dat [--template FILE.dat] [--retries N]
+                                   read the whole radio into OUT.dat; the radio password
+                                   is checked against the template's (a new document's
+                                   when none is given)
+  write FILE.dat [--enable-sql] [--yes] [--retries N]
+                                   write FILE.dat into the radio; --enable-sql also sends
+                                   the squelch table and parameters, --yes answers OK when
+                                   the file's band is outside the radio's
+  service read|write squelch|params|info FILE.dat
+                                   the service exchanges (squelch tuning, parameter
+                                   adjust, software info) on FILE.dat's image
+Radio options: --log-traffic FILE  log every byte each way with a timestamp
+
+Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,
+6 Power, 7 W/N, 8 Scan Add, 9 Busy Lock.
+Exit status: 0 success, 1 failure (one line on stderr says why), 2 usage error.
+)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs(kHelp, stderr);
+        return ExitUsage;
+    }
+    const std::string verb = argv[1];
+    if (verb == "--help" || verb == "-h" || verb == "help") {
+        std::fputs(kHelp, stdout);
+        return ExitOk;
+    }
+    Words words(argv + 2, argv + argc);
+    for (const auto& word : words) {
+        if (word == "--help" || word == "-h") {
+            std::fputs(kHelp, stdout);
+            return ExitOk;
+        }
+    }
+    for (const Verb& v : kVerbs) {
+        if (verb == v.name)
+            return v.run(words);
+    }
+    return fail(ExitUsage, "unknown verb '" + verb + "' (try program-cli --help)");
+}
