@@ -1,0 +1,1 @@
+program_fuzzer(DatImage SOURCES DatImageFuzz.cpp LIBS core_channels)
