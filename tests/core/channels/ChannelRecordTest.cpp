@@ -158,11 +158,3 @@ TEST(ChannelRecord, NamesArePaddedCutAndKeptByteForByte) {
     EXPECT_EQ(r[17], '1');
     EXPECT_EQ(r[18], 0xFF);
 }
-
-TEST(ChannelRecord, RecordOffsetsCoverTheTable) {
-    EXPECT_EQ(program::channelRecordOffset(0), 0u);
-    EXPECT_EQ(program::channelRecordOffset(1), 0x18u);
-    EXPECT_EQ(program::channelRecordOffset(128), 0xC00u);
-    EXPECT_THROW(program::channelRecordOffset(129), std::out_of_range);
-    EXPECT_THROW(program::channelRecordOffset(-1), std::out_of_range);
-}

@@ -48,14 +48,10 @@ TEST(ChannelTable, LabelsHeadersAndEditors) {
     ChannelTable writable;
     EXPECT_THROW(writable.setText(1, column::Label, "x"), std::out_of_range);
 
-    EXPECT_EQ(ChannelTable::editorMaxLength(column::RxFrequency), 9);
-    EXPECT_EQ(ChannelTable::editorMaxLength(column::Name), 7);
     EXPECT_EQ(ChannelTable::items(column::Name, Language::English).size(), 0u);
     EXPECT_EQ(ChannelTable::items(column::EncodeTone, Language::English).size(), 261u);
     EXPECT_EQ(ChannelTable::items(column::Power, Language::English),
               (std::vector<std::string>{"Low", "High"}));
-    EXPECT_EQ(ChannelTable::items(column::Bandwidth, Language::Chinese),
-              (std::vector<std::string>{"宽", "窄"}));
     EXPECT_EQ(ChannelTable::items(column::BusyLock, Language::Chinese),
               (std::vector<std::string>{"关", "载波", "QT/DQT"}));
 }
