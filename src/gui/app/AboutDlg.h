@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: its caption and three lines come from the language section of
+// Program.ini, the picture from "title.ico" beside the program.
+class AboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    struct Texts {
+        QString title;           // "About Title"
+        QString version;         // "Version"
+        QString copyrights;      // "Copyrights"
+        QString copyrightsOwner; // "Copyrights Owner"
+    };
+
+    AboutDlg(const Texts& texts, const QString& iconFile, QWidget* parent);
+};

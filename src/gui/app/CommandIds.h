@@ -1,0 +1,51 @@
+#pragma once
+
+// Every command of the program by its numeric id. The language packs place these
+// ids in their menus, accelerator and toolbar tables; the main frame routes them.
+namespace command {
+
+// File
+inline constexpr int FileNew = 57600;
+inline constexpr int FileOpen = 57601;
+inline constexpr int FileClose = 57602;
+inline constexpr int FileSave = 57603;
+inline constexpr int FileSaveAs = 57604;
+inline constexpr int FilePrintSetup = 57606;
+inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintPreview = 57609;
+inline constexpr int AppExit = 57665;
+
+// Sections of the codeplug and their editors
+inline constexpr int ChannelInformation = 32787;
+inline constexpr int OptionalFeatures = 32788;
+inline constexpr int Dtmf = 32789;
+inline constexpr int Msk = 32790;
+inline constexpr int TwoTone = 32791;
+inline constexpr int KeyAssignment = 32800;
+inline constexpr int SquelchTuning = 32801;
+inline constexpr int SoftwareInfo = 32802;
+inline constexpr int ParameterAdjust = 32803;
+
+// Radio and set-up (handled by the channel view)
+inline constexpr int Read = 32773;
+inline constexpr int Write = 32774;
+inline constexpr int ComSetup = 32777;
+inline constexpr int Language = 32799;
+
+// View
+inline constexpr int ViewToolbar = 59392;
+inline constexpr int ViewStatusBar = 59393;
+inline constexpr int ControlBar = 32772;
+
+// Help
+inline constexpr int HelpTopics = 32793;
+inline constexpr int About = 57664;
+inline constexpr int ContextHelp = 57670; // F1
+
+// Resource ids of the pack's tables.
+inline constexpr int MenuNoDocument = 128;
+inline constexpr int MenuDocument = 129;
+inline constexpr int AcceleratorTable = 128;
+inline constexpr int Toolbar = 128;
+
+} // namespace command

@@ -1,0 +1,239 @@
+#include "app/MainFrame.h"
+
+#include "app/CommandActions.h"
+#include "app/CommandIds.h"
+#include "app/LockKeyIndicators.h"
+#include "app/MdiBackground.h"
+#include "app/NavigationBar.h"
+#include "app/ProgramApp.h"
+#include "app/ShellTexts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// F1 in the main window asks for the page of the document window (the help
+// contexts of windows follow their resource ids, above those of the commands).
+constexpr int MainWindowHelpContext = 0x10000 + command::MenuDocument;
+
+// Commands that stay available while the radio link runs: they only show or hide
+// parts of the main window, or help.
+bool availableDuringTransfer(int id) {
+    switch (id) {
+    case command::ViewToolbar:
+    case command::ViewStatusBar:
+    case command::ControlBar:
+    case command::HelpTopics:
+    case command::ContextHelp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const QList<int>& allCommands() {
+    static const QList<int> ids = {command::FileNew,
+                                   command::FileOpen,
+                                   command::FileClose,
+                                   command::FileSave,
+                                   command::FileSaveAs,
+                                   command::FilePrintSetup,
+                                   command::FilePrint,
+                                   command::FilePrintPreview,
+                                   command::AppExit,
+                                   command::ChannelInformation,
+                                   command::OptionalFeatures,
+                                   command::Dtmf,
+                                   command::Msk,
+                                   command::TwoTone,
+                                   command::KeyAssignment,
+                                   command::SquelchTuning,
+                                   command::SoftwareInfo,
+                                   command::ParameterAdjust,
+                                   command::Read,
+                                   command::Write,
+                                   command::ComSetup,
+                                   command::Language,
+                                   command::ViewToolbar,
+                                   command::ViewStatusBar,
+                                   command::ControlBar,
+                                   command::HelpTopics,
+                                   command::About,
+                                   command::ContextHelp};
+    return ids;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CProgramApp& app)
+    : m_app(app), m_title(app.languageSetting("Title")),
+      m_commands(new CommandActions(
+          app.languagePack().menus(),
+          {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
+      m_mdiArea(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowTitle(m_title);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    connect(m_commands, &CommandActions::triggered, this, &CMainFrame::onCommand);
+
+    m_documentMenus = m_commands->buildMenus(command::MenuDocument);
+    m_frameMenus = m_commands->buildMenus(command::MenuNoDocument);
+    m_commands->installAccelerators(command::AcceleratorTable);
+    createToolBar();
+    createStatusBar();
+    createNavigationBar();
+
+    MdiBackground::apply(*m_mdiArea, QString::fromStdString(app.state().programDirectory));
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
+        if (child)
+            m_lastChild = child;
+        updateMenuBar();
+    });
+    updateMenuBar();
+    updateToggleChecks();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createToolBar() {
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_commands->fillToolbar(m_toolBar, command::Toolbar);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::updateToggleChecks);
+}
+
+void CMainFrame::createStatusBar() {
+    auto* ready = new QLabel(tr("Ready"), statusBar());
+    ready->setObjectName(QStringLiteral("MessagePane"));
+    statusBar()->addWidget(ready, 1);
+    m_lockKeys = new LockKeyIndicators(statusBar());
+}
+
+void CMainFrame::createNavigationBar() {
+    const program::Language language = m_app.state().language;
+    const QList<NavigationBar::Section> sections = {
+        {shellText(ShellText::ChannelInformation, language), command::ChannelInformation},
+        {shellText(ShellText::OptionalFeatures, language), command::OptionalFeatures},
+        {shellText(ShellText::SoftwareInfo, language), command::SoftwareInfo},
+    };
+    // The caption reads key "company"; settings keys match whatever their case.
+    m_navigationBar = new NavigationBar(m_app.languageSetting("company"),
+                                        m_app.languageSetting("Company"), sections, this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_navigationBar);
+    resizeDocks({m_navigationBar}, {NavigationBar::InitialWidth}, Qt::Horizontal);
+    connect(m_navigationBar, &NavigationBar::commandChosen, this, &CMainFrame::onCommand);
+    connect(m_navigationBar, &QDockWidget::visibilityChanged, this,
+            &CMainFrame::updateToggleChecks);
+}
+
+void CMainFrame::showMenuBar(const QList<QMenu*>& menus) {
+    menuBar()->clear();
+    for (QMenu* menu : menus)
+        menuBar()->addMenu(menu);
+}
+
+void CMainFrame::updateMenuBar() {
+    const bool documents = !m_mdiArea->subWindowList().isEmpty();
+    if (documents == m_showingDocumentMenus && !menuBar()->actions().isEmpty())
+        return;
+    m_showingDocumentMenus = documents;
+    showMenuBar(documents ? m_documentMenus : m_frameMenus);
+}
+
+void CMainFrame::removeDocumentMenuItem(int menuIndex, int id) {
+    if (menuIndex >= 0 && menuIndex < m_documentMenus.size())
+        m_commands->removeFromMenu(m_documentMenus[menuIndex], id);
+}
+
+void CMainFrame::updateToggleChecks() {
+    m_commands->setChecked(command::ViewToolbar, !m_toolBar->isHidden());
+    m_commands->setChecked(command::ViewStatusBar, !statusBar()->isHidden());
+    m_commands->setChecked(command::ControlBar, !m_navigationBar->isHidden());
+}
+
+void CMainFrame::toggleNavigationBar() {
+    m_navigationBar->setVisible(m_navigationBar->isHidden());
+    updateToggleChecks();
+}
+
+void CMainFrame::showChannelInformation() {
+    if (!m_lastChild)
+        return;
+    m_lastChild->show();
+    m_mdiArea->setActiveSubWindow(m_lastChild);
+}
+
+void CMainFrame::onCommand(int id) {
+    if (!m_commands->isEnabled(id))
+        return;
+    switch (id) {
+    case command::AppExit:
+        close();
+        break;
+    case command::ChannelInformation:
+        showChannelInformation();
+        break;
+    case command::ViewToolbar:
+        m_toolBar->setVisible(m_toolBar->isHidden());
+        updateToggleChecks();
+        break;
+    case command::ViewStatusBar:
+        statusBar()->setVisible(statusBar()->isHidden());
+        updateToggleChecks();
+        break;
+    case command::ControlBar:
+        toggleNavigationBar();
+        break;
+    case command::About:
+        m_app.showAbout(this);
+        break;
+    case command::HelpTopics:
+        m_app.requestHelp(0);
+        break;
+    case command::ContextHelp:
+        m_app.requestHelp(MainWindowHelpContext);
+        break;
+    default:
+        // The editors of the optional features, the signalling and the service
+        // settings, and printing, arrive with their own windows.
+        break;
+    }
+}
+
+void CMainFrame::setTransferRunning(bool running) {
+    m_transferRunning = running;
+    for (int id : allCommands()) {
+        if (!availableDuringTransfer(id))
+            m_commands->setEnabled(id, !running);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_transferRunning) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    // A maximised document window would put its name into the caption; the caption
+    // is always the title from the settings.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_title)
+        setWindowTitle(m_title);
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    m_navigationBar->setWidthLimit(width());
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class CommandActions;
+class CProgramApp;
+class LockKeyIndicators;
+class NavigationBar;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// The main window: menus, accelerators and toolbar from the language pack, the
+// status bar, the navigation bar and the document area. Every command arrives here
+// by its id and goes to whoever handles it.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CProgramApp& app);
+    ~CMainFrame() override;
+
+    void onCommand(int id);
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    NavigationBar* navigationBar() const { return m_navigationBar; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    CommandActions& commands() const { return *m_commands; }
+    LockKeyIndicators& lockKeys() const { return *m_lockKeys; }
+
+    // The popups of the document menu bar in order (File, Edit, ...).
+    const QList<QMenu*>& documentMenus() const { return m_documentMenus; }
+    // The popups of the menu bar shown while no document exists.
+    const QList<QMenu*>& frameMenus() const { return m_frameMenus; }
+    // Removes command `id` from the popup at `menuIndex` of the document menu bar.
+    void removeDocumentMenuItem(int menuIndex, int id);
+
+    // The document window shown last, even when it is hidden now.
+    QMdiSubWindow* lastChildFrame() const { return m_lastChild; }
+
+public slots:
+    // While the radio link runs, every command that would touch a document, the
+    // port or open a dialog is disabled, and so is closing the program.
+    void setTransferRunning(bool running);
+    void toggleNavigationBar();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createToolBar();
+    void createStatusBar();
+    void createNavigationBar();
+    void showMenuBar(const QList<QMenu*>& menus);
+    void updateMenuBar();
+    void updateToggleChecks();
+    void showChannelInformation();
+
+    CProgramApp& m_app;
+    QString m_title;
+    CommandActions* m_commands;
+    QMdiArea* m_mdiArea;
+    QToolBar* m_toolBar = nullptr;
+    LockKeyIndicators* m_lockKeys = nullptr;
+    NavigationBar* m_navigationBar = nullptr;
+    QList<QMenu*> m_documentMenus;
+    QList<QMenu*> m_frameMenus;
+    QPointer<QMdiSubWindow> m_lastChild;
+    bool m_showingDocumentMenus = false;
+    bool m_transferRunning = false;
+};

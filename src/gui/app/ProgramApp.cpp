@@ -1,0 +1,198 @@
+#include "app/ProgramApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/SettingsText.h"
+#include "app/ShellTexts.h"
+#include "app/SplashWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTranslator>
+
+CProgramApp* CProgramApp::s_instance = nullptr;
+
+namespace {
+const char* const SetupSection = "Setup";
+const char* const SettingsFileName = "Program.ini";
+const char* const NoSplashOption = "--no-splash";
+} // namespace
+
+CProgramApp::CProgramApp() {
+    s_instance = this;
+}
+
+CProgramApp::~CProgramApp() {
+    exitInstance();
+    m_mainFrame.reset();
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+CProgramApp* CProgramApp::instance() {
+    return s_instance;
+}
+
+int CProgramApp::run(const QStringList& arguments) {
+    CProgramApp app;
+    if (!app.initInstance(arguments))
+        return 1;
+    const int status = QApplication::exec();
+    app.exitInstance();
+    return status;
+}
+
+CProgramApp::CommandLine CProgramApp::parseCommandLine(const QStringList& arguments) {
+    CommandLine commandLine;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String(NoSplashOption))
+            commandLine.showSplash = false;
+        else if (!argument.startsWith(QLatin1Char('-')) && commandLine.fileToOpen.isEmpty())
+            commandLine.fileToOpen = argument;
+    }
+    return commandLine;
+}
+
+// The settings file and the pictures live beside the executable. A program started
+// through PATH has no folder in its first argument, so the running executable's own
+// path stands in for it.
+QString CProgramApp::executablePath(const QStringList& arguments) {
+    const QString first = arguments.value(0);
+    if (first.contains(QLatin1Char('/')))
+        return QFileInfo(first).absoluteFilePath();
+    return QCoreApplication::applicationFilePath();
+}
+
+QString CProgramApp::languageSetting(const char* key) const {
+    return fromSettings(m_settings.GetString(m_state.languageName, key));
+}
+
+QString CProgramApp::setupSetting(const char* key) const {
+    return fromSettings(m_settings.GetString(SetupSection, key));
+}
+
+void CProgramApp::readLanguage() {
+    m_state.languageName = m_settings.GetString(SetupSection, "Language");
+    // Only the exact name selects Chinese; "chinese" runs in English.
+    m_state.language =
+        m_state.languageName == "Chinese" ? program::Language::Chinese : program::Language::English;
+    m_state.helpFile = m_state.language == program::Language::Chinese ? "chHelp.qch" : "enHelp.qch";
+
+    // Qt's own buttons and dialogs follow the language, even in the message that
+    // says the pack is missing.
+    if (m_state.language == program::Language::Chinese) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(translator.get());
+            m_qtTranslator = std::move(translator);
+        }
+    }
+}
+
+bool CProgramApp::loadLanguagePack(const QString& folder) {
+    if (m_pack.load(LanguagePack::fileFor(folder, fromSettings(m_state.languageName))))
+        return true;
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    shellText(ShellText::LoadLanguagePackFailed, m_state.language),
+                    QMessageBox::Ok);
+    box.exec();
+    return false;
+}
+
+void CProgramApp::showSplash(const CommandLine& commandLine) {
+    m_splashShown = false;
+    if (!commandLine.showSplash)
+        return;
+    const QPixmap picture(QString::fromStdString(m_state.programDirectory) +
+                          QStringLiteral("startup.bmp"));
+    if (picture.isNull())
+        return;
+    m_splashShown = true;
+    SplashWindow splash(picture);
+    splash.start();
+    splash.waitUntilClosed();
+}
+
+bool CProgramApp::initInstance(const QStringList& arguments) {
+    if (m_started)
+        return false;
+    m_started = true;
+    const QString executable = executablePath(arguments);
+    const QString folder = QFileInfo(executable).absolutePath() + QLatin1Char('/');
+
+    m_settings.Open(SettingsFileName, true, true, executable.toStdString());
+    readLanguage();
+    m_enableSqlAtStart = decimalSetting(m_settings.GetString(SetupSection, "EnableSql"));
+    m_state.squelchWrite = m_enableSqlAtStart != 0;
+
+    if (!loadLanguagePack(folder))
+        return false;
+
+    const CommandLine commandLine = parseCommandLine(arguments);
+    m_state.programDirectory = folder.toStdString();
+    m_state.appName = m_settings.GetString(SetupSection, "AppName");
+    showSplash(commandLine);
+
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+
+    // A window manager maximises the window; without one it still covers the screen.
+    if (const QScreen* screen = m_mainFrame->screen())
+        m_mainFrame->setGeometry(screen->availableGeometry());
+    m_mainFrame->showMaximized();
+
+    const QIcon icon(QString::fromStdString(m_state.programDirectory) +
+                     QStringLiteral("title.ico"));
+    if (!icon.availableSizes().isEmpty())
+        m_mainFrame->setWindowIcon(icon);
+
+    m_state.applicationName = m_settings.GetString(m_state.languageName, "Company");
+    trimMenus();
+    return true;
+}
+
+// The Language item shows only where the settings ask for it; the editors of the
+// service and signalling settings are reached through the pack's own menus, never
+// through the Edit menu.
+void CProgramApp::trimMenus() {
+    if (decimalSetting(m_settings.GetString(SetupSection, "ShowLang")) == 0)
+        m_mainFrame->removeDocumentMenuItem(3, command::Language);
+    for (int id :
+         {command::KeyAssignment, command::Dtmf, command::SquelchTuning, command::ParameterAdjust})
+        m_mainFrame->removeDocumentMenuItem(1, id);
+}
+
+void CProgramApp::exitInstance() {
+    if (!m_started || m_exited)
+        return;
+    m_exited = true;
+    // Keep the written number when the switch did not change, so an unchanged run
+    // leaves the file as it was.
+    const int enableSql = m_state.squelchWrite == (m_enableSqlAtStart != 0)
+                              ? m_enableSqlAtStart
+                              : (m_state.squelchWrite ? 1 : 0);
+    m_settings.WriteString(SetupSection, "EnableSql", std::to_string(enableSql));
+    m_pack.unload();
+    if (m_qtTranslator) {
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+        m_qtTranslator.reset();
+    }
+}
+
+void CProgramApp::showAbout(QWidget* parent) {
+    const AboutDlg::Texts texts{languageSetting("About Title"), languageSetting("Version"),
+                                languageSetting("Copyrights"), languageSetting("Copyrights Owner")};
+    AboutDlg dialog(texts,
+                    QString::fromStdString(m_state.programDirectory) + QStringLiteral("title.ico"),
+                    parent);
+    dialog.exec();
+}
+
+void CProgramApp::requestHelp(int context) {
+    emit helpRequested(QString::fromStdString(m_state.helpFile), context);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/IniFile.h"
+#include "app/LanguagePack.h"
+#include "app/ProgramState.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class QTranslator;
+class QWidget;
+
+// The application object: starts the program in a fixed order, owns the values the
+// whole program shares (ProgramState), the settings file and the language pack,
+// and saves the squelch-write switch when the program ends.
+class CProgramApp : public QObject {
+    Q_OBJECT
+public:
+    CProgramApp();
+    ~CProgramApp() override;
+
+    static CProgramApp* instance();
+
+    // The whole run of the executable: start-up, the event loop, the end. Returns the
+    // exit status (1 when start-up failed).
+    static int run(const QStringList& arguments);
+
+    // Start-up; `arguments` as QCoreApplication::arguments() gives them (the program
+    // first). False ends the program: the language pack did not load, or the first
+    // document could not be created.
+    bool initInstance(const QStringList& arguments);
+    // Writes "EnableSql" back and releases the language pack. Runs once; later calls
+    // do nothing.
+    void exitInstance();
+
+    program::ProgramState& state() { return m_state; }
+    const program::ProgramState& state() const { return m_state; }
+    program::IniFile& settings() { return m_settings; }
+    const LanguagePack& languagePack() const { return m_pack; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    bool splashShown() const { return m_splashShown; }
+
+    // A value of the section named after the language of the run ("English", ...).
+    QString languageSetting(const char* key) const;
+    // A value of section "Setup".
+    QString setupSetting(const char* key) const;
+
+    void showAbout(QWidget* parent);
+    // Asks for help at a context number (0: the help file's first page). The help
+    // viewer listens for helpRequested; without one a request does nothing.
+    void requestHelp(int context);
+
+signals:
+    void helpRequested(const QString& helpFile, int context);
+
+private:
+    struct CommandLine {
+        bool showSplash = true;
+        QString fileToOpen;
+    };
+    static CommandLine parseCommandLine(const QStringList& arguments);
+    static QString executablePath(const QStringList& arguments);
+
+    void readLanguage();
+    bool loadLanguagePack(const QString& folder);
+    void showSplash(const CommandLine& commandLine);
+    void trimMenus();
+
+    static CProgramApp* s_instance;
+
+    program::ProgramState m_state;
+    program::IniFile m_settings;
+    LanguagePack m_pack;
+    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    int m_enableSqlAtStart = 0;
+    bool m_splashShown = false;
+    bool m_started = false;
+    bool m_exited = false;
+};
