@@ -1,0 +1,260 @@
+#include "channels/ChannelGrid.h"
+
+#include "app/StringTable.h"
+#include "channels/ChannelControlIds.h"
+#include "channels/ChannelTableModel.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Paints the grid's corner as the header of the label column ("CH").
+class CornerHeader : public QObject {
+public:
+    CornerHeader(QAbstractButton* corner, const ChannelTableModel* model)
+        : QObject(corner), m_model(model) {
+        corner->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto* corner = static_cast<QAbstractButton*>(watched);
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.rect = corner->rect();
+        option.text = m_model->labelHeader();
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.palette.setColor(QPalette::ButtonText, ChannelTableModel::FixedTextColour);
+        QStylePainter painter(corner);
+        painter.drawControl(QStyle::CE_Header, option);
+        return true;
+    }
+
+private:
+    const ChannelTableModel* m_model;
+};
+
+QMessageBox::Icon iconOf(program::MessageIcon icon) {
+    switch (icon) {
+    case program::MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case program::MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case program::MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, QWidget* parent)
+    : QTableView(parent), m_model(model), m_editors(new ChannelEditors(language, this)) {
+    setObjectName(QStringLiteral("channelGrid"));
+    setModel(model);
+    setItemDelegate(m_editors);
+    setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | AnyKeyPressed |
+                    EditKeyPressed);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    if (auto* corner = findChild<QAbstractButton*>())
+        new CornerHeader(corner, model);
+
+    connect(m_editors, &ChannelEditors::editorCreated, this, &ChannelGrid::onEditorCreated);
+    connect(m_editors, &ChannelEditors::editorKey, this, &ChannelGrid::onEditorKey);
+    applyColumnWidths(fittingUnitWidth());
+}
+
+int ChannelGrid::fittingUnitWidth() const {
+    const QFontMetrics headerFont(horizontalHeader()->font());
+    const QFontMetrics cellFont(font());
+    const int padding = 18;
+    double unit = 0;
+    const auto fit = [&](int textWidth, double factor) {
+        unit = std::max(unit, (textWidth + padding) / factor);
+    };
+    fit(headerFont.horizontalAdvance(m_model->labelHeader()), WidthFactors[0]);
+    fit(headerFont.horizontalAdvance(QStringLiteral("128")), WidthFactors[0]);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        fit(headerFont.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()),
+            WidthFactors[column + 1]);
+    // The widest frequency and name the editors take.
+    fit(cellFont.horizontalAdvance(QStringLiteral("000.00000")), WidthFactors[1]);
+    fit(cellFont.horizontalAdvance(QStringLiteral("WWWWWWWW")), WidthFactors[5]);
+    return static_cast<int>(std::ceil(unit));
+}
+
+void ChannelGrid::applyColumnWidths(int unit) {
+    verticalHeader()->setFixedWidth(static_cast<int>(unit * WidthFactors[0]));
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        setColumnWidth(column, static_cast<int>(unit * WidthFactors[column + 1]));
+}
+
+void ChannelGrid::onEditorCreated(QWidget* editor, const QModelIndex& index) {
+    m_editor = editor;
+    m_editorIndex = index;
+}
+
+void ChannelGrid::dropEditor() {
+    m_editor = nullptr;
+    m_editorIndex = QPersistentModelIndex();
+}
+
+void ChannelGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor == m_editor)
+        dropEditor();
+    QTableView::closeEditor(editor, hint);
+}
+
+bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
+    if (!m_editor)
+        return true;
+    QPointer<QWidget> editor = m_editor;
+    const program::CommitOutcome outcome =
+        m_model->commit(m_editorIndex, ChannelEditors::editorText(editor), kind);
+    if (outcome.messageId != 0)
+        showCommitMessage(outcome);
+    if (!editor)
+        return true;
+    if (outcome.editorStaysOpen) {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && outcome.clearEditBox)
+            edit->clear();
+        editor->setFocus();
+        return false;
+    }
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
+void ChannelGrid::showCommitMessage(const program::CommitOutcome& outcome) {
+    QMessageBox box(iconOf(outcome.icon), stringTable(outcome.captionId),
+                    stringTable(outcome.messageId), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void ChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // Keyboard and mouse commit before they move; this catches every other way
+    // the current cell can change.
+    if (m_editor && previous.isValid() && m_editorIndex == previous && current != previous &&
+        !m_keepingCell && !commitOpenEditor()) {
+        m_keepingCell = true;
+        selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+        m_keepingCell = false;
+        if (m_editor)
+            m_editor->setFocus();
+        return;
+    }
+    QTableView::currentChanged(current, previous);
+}
+
+void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (m_editor && target.isValid() && target != m_editorIndex && !commitOpenEditor()) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F1:
+        emit helpRequested(gridcontrol::Grid);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentIndex().isValid()) {
+            const QModelIndex below = currentIndex().siblingAtRow(currentIndex().row() + 1);
+            if (below.isValid())
+                setCurrentIndex(below);
+        }
+        return;
+    default:
+        QTableView::keyPressEvent(event);
+    }
+}
+
+void ChannelGrid::wheelEvent(QWheelEvent* event) {
+    // One wheel notch turns a page, as the grid always has.
+    m_wheelDelta += event->angleDelta().y();
+    while (std::abs(m_wheelDelta) >= 120) {
+        const bool down = m_wheelDelta < 0;
+        verticalScrollBar()->triggerAction(down ? QAbstractSlider::SliderPageStepAdd
+                                                : QAbstractSlider::SliderPageStepSub);
+        m_wheelDelta += down ? 120 : -120;
+    }
+    event->accept();
+}
+
+QModelIndex ChannelGrid::neighbour(ChannelEditors::Key key) const {
+    const QModelIndex here = m_editorIndex.isValid() ? QModelIndex(m_editorIndex) : currentIndex();
+    const int lastColumn = m_model->columnCount() - 1;
+    switch (key) {
+    case ChannelEditors::Key::Up:
+        return here.siblingAtRow(here.row() - 1);
+    case ChannelEditors::Key::Down:
+    case ChannelEditors::Key::Enter:
+        return here.siblingAtRow(here.row() + 1);
+    case ChannelEditors::Key::Next:
+        if (here.column() < lastColumn)
+            return here.siblingAtColumn(here.column() + 1);
+        return m_model->index(here.row() + 1, 0);
+    case ChannelEditors::Key::Previous:
+        if (here.column() > 0)
+            return here.siblingAtColumn(here.column() - 1);
+        return m_model->index(here.row() - 1, lastColumn);
+    default:
+        return {};
+    }
+}
+
+void ChannelGrid::moveTo(const QModelIndex& target) {
+    if (!commitOpenEditor())
+        return;
+    if (target.isValid())
+        setCurrentIndex(target);
+}
+
+void ChannelGrid::onEditorKey(QWidget* editor, ChannelEditors::Key key) {
+    if (editor != m_editor)
+        return;
+    switch (key) {
+    case ChannelEditors::Key::Help:
+        emit helpRequested(
+            ChannelEditors::helpContext(editor, ChannelTableModel::tableColumn(m_editorIndex)));
+        return;
+    case ChannelEditors::Key::Cancel:
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        return;
+    case ChannelEditors::Key::Enter:
+        // Enter in the receive frequency has rules of its own for a refused entry.
+        if (ChannelTableModel::tableColumn(m_editorIndex) == program::column::RxFrequency) {
+            const QModelIndex below = neighbour(key);
+            if (commitOpenEditor(program::CommitKind::Enter) && below.isValid())
+                setCurrentIndex(below);
+            return;
+        }
+        moveTo(neighbour(key));
+        return;
+    default:
+        moveTo(neighbour(key));
+        return;
+    }
+}

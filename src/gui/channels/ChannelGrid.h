@@ -1,0 +1,64 @@
+#pragma once
+
+#include "channels/CellCommit.h"
+#include "channels/ChannelEditors.h"
+
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QTableView>
+
+class ChannelTableModel;
+
+// The channel grid: entering a cell opens its editor, leaving it commits the
+// editor through the table's rules. A refused receive frequency keeps the user
+// on its cell with the editor open, as a spreadsheet does with a bad entry.
+class ChannelGrid : public QTableView {
+    Q_OBJECT
+public:
+    // Widths of the label column and the nine table columns, as multiples of one
+    // unit width.
+    static constexpr double WidthFactors[10] = {0.5,  1.06, 1.06, 1.1, 1.1,
+                                                1.08, 0.7,  0.86, 0.8, 1.05};
+
+    ChannelGrid(ChannelTableModel* model, program::Language language, QWidget* parent = nullptr);
+
+    ChannelTableModel* channelModel() const { return m_model; }
+
+    // The editor over the current cell, if one is open.
+    QWidget* openEditor() const { return m_editor; }
+    QModelIndex openEditorIndex() const { return m_editorIndex; }
+
+    // Commits the open editor as leaving its cell does. Returns false when the
+    // table refused the text and the editor stays open.
+    bool commitOpenEditor(program::CommitKind kind = program::CommitKind::LeaveCell);
+
+    // Sets the column widths from the unit width.
+    void applyColumnWidths(int unit);
+    // A unit width at which every header and cell text of the grid fits.
+    int fittingUnitWidth() const;
+
+signals:
+    void helpRequested(int context);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void onEditorCreated(QWidget* editor, const QModelIndex& index);
+    void onEditorKey(QWidget* editor, ChannelEditors::Key key);
+    void moveTo(const QModelIndex& target);
+    QModelIndex neighbour(ChannelEditors::Key key) const;
+    void showCommitMessage(const program::CommitOutcome& outcome);
+    void dropEditor();
+
+    ChannelTableModel* m_model;
+    ChannelEditors* m_editors;
+    QPointer<QWidget> m_editor;
+    QPersistentModelIndex m_editorIndex;
+    bool m_keepingCell = false;
+    int m_wheelDelta = 0;
+};

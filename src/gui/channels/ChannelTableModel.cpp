@@ -1,0 +1,95 @@
+#include "channels/ChannelTableModel.h"
+
+#include "app/ProgramState.h"
+#include "model/ProgramDoc.h"
+
+#include <QColor>
+#include <QFont>
+
+const QColor ChannelTableModel::FixedTextColour(0, 50, 240);
+
+namespace {
+
+QFont nameFont() {
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+} // namespace
+
+ChannelTableModel::ChannelTableModel(CProgramDoc& doc, QObject* parent)
+    : QAbstractTableModel(parent), m_doc(doc) {
+    connect(&doc, &CProgramDoc::tableReloaded, this, &ChannelTableModel::reloadAll);
+}
+
+program::Language ChannelTableModel::language() const {
+    return m_doc.state().language;
+}
+
+int ChannelTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : program::ChannelTable::RowCount;
+}
+
+int ChannelTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : program::ChannelTable::LastColumn;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return QString::fromStdString(m_doc.table().text(tableRow(index), tableColumn(index)));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::FontRole:
+        if (tableColumn(index) == program::column::Name)
+            return nameFont();
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    switch (role) {
+    case Qt::DisplayRole:
+        if (orientation == Qt::Horizontal)
+            return QString::fromUtf8(
+                program::ChannelTable::header(tableColumn(section), language()));
+        return QString::fromStdString(program::ChannelTable::rowLabel(section + 1));
+    case Qt::ForegroundRole:
+        return FixedTextColour;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+        return {};
+    }
+}
+
+QString ChannelTableModel::labelHeader() const {
+    return QString::fromUtf8(program::ChannelTable::header(program::column::Label, language()));
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+program::CommitOutcome ChannelTableModel::commit(const QModelIndex& index,
+                                                 const QString& editorText,
+                                                 program::CommitKind kind) {
+    const program::CommitOutcome outcome =
+        program::commitCell(m_doc.table(), tableRow(index), tableColumn(index),
+                            editorText.toStdString(), kind, m_doc.state().bandLimits, language());
+    if (outcome.accepted)
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+    return outcome;
+}
+
+void ChannelTableModel::reloadAll() {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}

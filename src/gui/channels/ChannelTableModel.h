@@ -1,0 +1,44 @@
+#pragma once
+
+#include "channels/CellCommit.h"
+
+#include <QAbstractTableModel>
+
+class CProgramDoc;
+
+// The channel table of a document as Qt's item views see it: rows 0..128 are
+// channels 1..128 and "Fr", columns 0..8 are the table's columns 1..9. Edits go
+// through commit(), which applies the table's own rules.
+class ChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static const QColor FixedTextColour;
+
+    explicit ChannelTableModel(CProgramDoc& doc, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The header of the label column ("CH").
+    QString labelHeader() const;
+
+    // The table's row and column of a model index.
+    static int tableRow(const QModelIndex& index) { return index.row() + 1; }
+    static int tableColumn(const QModelIndex& index) { return index.column() + 1; }
+    static int tableColumn(int modelColumn) { return modelColumn + 1; }
+
+    // Commits an editor's text into the cell; the view shows what the outcome says.
+    program::CommitOutcome commit(const QModelIndex& index, const QString& editorText,
+                                  program::CommitKind kind);
+
+    program::Language language() const;
+
+private:
+    void reloadAll();
+
+    CProgramDoc& m_doc;
+};

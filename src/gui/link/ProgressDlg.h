@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The small modeless window of a whole-image transfer: Start, Cancel, a status
+// text and a progress bar. Its owner keeps one object for its whole life and
+// opens and closes the window once per transfer.
+class CProgressDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProgressDlg(QWidget* parent = nullptr);
+
+    // Resets the window to "Not start yet" and shows it with the given caption.
+    void open(const QString& caption);
+    // Closes the window after a transfer, whatever its outcome.
+    void finish();
+
+    bool cancelRequested() const { return m_cancel; }
+    bool started() const;
+
+    void setStatus(const QString& text);
+    void setProgressRange(int maximum);
+    void setProgress(int position);
+
+    QPushButton* startButton() const { return m_start; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QLabel* statusLabel() const { return m_status; }
+    QProgressBar* progressBar() const { return m_bar; }
+
+signals:
+    // Start pressed: the owner runs the transfer once the click has been handled.
+    void startRequested();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onStart();
+    void onCancel();
+
+    QPushButton* m_start;
+    QPushButton* m_cancelButton;
+    QLabel* m_status;
+    QProgressBar* m_bar;
+    bool m_cancel = false;
+};

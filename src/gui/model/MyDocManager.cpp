@@ -1,0 +1,264 @@
+#include "model/MyDocManager.h"
+
+#include "app/IniFile.h"
+#include "app/MessageIds.h"
+#include "app/ProgramState.h"
+#include "app/StringTable.h"
+#include "channels/ChildFrame.h"
+#include "channels/ProgramView.h"
+#include "model/FileDropFilter.h"
+#include "model/FilePaths.h"
+#include "model/ProgramDoc.h"
+#include "model/UnsavedChangesDlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace {
+
+program::PortOverrides portOverridesOf(const program::IniFile* settings) {
+    if (!settings)
+        return {};
+    return program::portOverridesFrom([settings](const std::string& key) {
+        std::string value = settings->GetString("Ports", key);
+        return value.empty() ? std::nullopt : std::optional<std::string>(std::move(value));
+    });
+}
+
+// A name as the shell hands it over: one leading double quote and everything from
+// the last double quote on are dropped, and the path is made absolute.
+QString cleanPath(QString path) {
+    if (path.startsWith(QLatin1Char('"')))
+        path.remove(0, 1);
+    if (const qsizetype quote = path.lastIndexOf(QLatin1Char('"')); quote >= 0)
+        path.truncate(quote);
+    return QFileInfo(path).absoluteFilePath();
+}
+
+const QString DatFilter = QStringLiteral("*.dat (*.dat)");
+
+} // namespace
+
+CMyDocManager::CMyDocManager(QMdiArea* area, program::ProgramState& state,
+                             const program::IniFile* settings, QObject* parent)
+    : QObject(parent), m_area(area), m_state(state),
+      m_userSettings(QString::fromStdString(state.appName)), m_recentFiles(m_userSettings),
+      m_portOverrides(portOverridesOf(settings)) {
+    connect(m_area, &QMdiArea::subWindowActivated, this, &CMyDocManager::onSubWindowActivated);
+}
+
+CMyDocManager::~CMyDocManager() = default;
+
+QWidget* CMyDocManager::dialogParent() const {
+    return m_area->window();
+}
+
+CChildFrame* CMyDocManager::activeFrame() const {
+    return m_active;
+}
+
+QList<CChildFrame*> CMyDocManager::frames() const {
+    QList<CChildFrame*> result;
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window))
+            result << frame;
+    }
+    return result;
+}
+
+bool CMyDocManager::transferRunning() const {
+    return m_transfersRunning > 0;
+}
+
+void CMyDocManager::setActive(CChildFrame* frame) {
+    if (m_active == frame)
+        return;
+    m_active = frame;
+    emit activeFrameChanged(frame);
+}
+
+void CMyDocManager::onSubWindowActivated(QMdiSubWindow* window) {
+    // Hiding a window deactivates it; the hidden one stays the active document.
+    if (auto* frame = qobject_cast<CChildFrame*>(window))
+        setActive(frame);
+}
+
+CChildFrame* CMyDocManager::addFrame(std::unique_ptr<CProgramDoc> doc) {
+    auto* view = new CProgramView(*doc, m_userSettings, m_portOverrides);
+    auto* frame = new CChildFrame(doc.release(), view);
+    m_area->addSubWindow(frame);
+    frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
+
+    connect(view, &CProgramView::helpRequested, this, &CMyDocManager::helpRequested);
+    connect(view, &CProgramView::statusMessage, this, &CMyDocManager::showStatus);
+    connect(view, &CProgramView::transferRunningChanged, this, [this](bool running) {
+        m_transfersRunning += running ? 1 : -1;
+        emit transferRunningChanged(transferRunning());
+    });
+    frame->show();
+    setActive(frame);
+    m_area->setActiveSubWindow(frame);
+    view->setFocus();
+    return frame;
+}
+
+CChildFrame* CMyDocManager::createNewDocument() {
+    auto doc = std::make_unique<CProgramDoc>(m_state, m_userSettings);
+    doc->initNew();
+    return addFrame(std::move(doc));
+}
+
+CChildFrame* CMyDocManager::newDocument() {
+    if (transferRunning())
+        return nullptr;
+    if (CChildFrame* active = activeFrame()) {
+        const auto answer = QMessageBox::warning(
+            dialogParent(), QString::fromStdString(m_state.applicationName),
+            stringTable(program::message::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return nullptr;
+        m_active = nullptr;
+        delete active;
+    }
+    return createNewDocument();
+}
+
+CChildFrame* CMyDocManager::openDocument(const QString& name) {
+    if (transferRunning())
+        return nullptr;
+    const QString path = cleanPath(name);
+    auto doc = std::make_unique<CProgramDoc>(m_state, m_userSettings);
+    if (auto error = doc->load(path)) {
+        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
+                             openFailureText(path, *error));
+        return nullptr;
+    }
+    if (CChildFrame* previous = activeFrame())
+        previous->close(); // hides it
+    m_recentFiles.add(path);
+    return addFrame(std::move(doc));
+}
+
+CChildFrame* CMyDocManager::openWithDialog() {
+    if (transferRunning())
+        return nullptr;
+    const QString path =
+        QFileDialog::getOpenFileName(dialogParent(), tr("Open"), QString(), DatFilter);
+    return path.isEmpty() ? nullptr : openDocument(path);
+}
+
+bool CMyDocManager::save() {
+    CChildFrame* frame = activeFrame();
+    return frame && saveFrame(frame, frame->document()->path());
+}
+
+bool CMyDocManager::saveAs(const QString& path) {
+    CChildFrame* frame = activeFrame();
+    return frame && saveFrameAs(frame, path);
+}
+
+bool CMyDocManager::saveFrame(CChildFrame* frame, const QString& path) {
+    if (path.isEmpty())
+        return saveFrameAs(frame, path);
+    frame->view()->commitOpenEditor();
+    if (auto error = frame->document()->save(path)) {
+        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
+                             saveFailureText(path, *error));
+        return false;
+    }
+    m_recentFiles.add(path);
+    return true;
+}
+
+bool CMyDocManager::saveFrameAs(CChildFrame* frame, const QString& path) {
+    QString target = path;
+    if (target.isEmpty()) {
+        target = QFileDialog::getSaveFileName(dialogParent(), tr("Save As"),
+                                              frame->document()->proposedFileName(), DatFilter);
+        if (target.isEmpty())
+            return false;
+        if (QFileInfo(target).suffix().isEmpty())
+            target += QStringLiteral(".dat");
+    }
+    return saveFrame(frame, target);
+}
+
+void CMyDocManager::closeActive() {
+    if (CChildFrame* frame = activeFrame(); frame && !frame->view()->transferRunning())
+        frame->close();
+}
+
+void CMyDocManager::showActive() {
+    if (CChildFrame* frame = activeFrame()) {
+        frame->show();
+        m_area->setActiveSubWindow(frame);
+        frame->view()->setFocus();
+    }
+}
+
+bool CMyDocManager::confirmCloseAll(QWidget* parent) {
+    if (transferRunning())
+        return false;
+    for (CChildFrame* frame : frames()) {
+        frame->view()->commitOpenEditor();
+        CProgramDoc* doc = frame->document();
+        if (!doc->hasUnsavedChanges())
+            continue;
+        const QString name = doc->path().isEmpty() ? doc->title() : doc->path();
+        switch (
+            UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.applicationName), name)) {
+        case UnsavedChangesDlg::Answer::Save:
+            if (!saveFrame(frame, doc->path()))
+                return false;
+            break;
+        case UnsavedChangesDlg::Answer::Discard:
+            break;
+        case UnsavedChangesDlg::Answer::Cancel:
+            return false;
+        }
+    }
+    return true;
+}
+
+void CMyDocManager::acceptDrops(QWidget* window) {
+    auto* filter = new FileDropFilter(window);
+    connect(filter, &FileDropFilter::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            openDocument(path);
+    });
+}
+
+void CMyDocManager::showStatus(const QString& text) {
+    if (auto* window = qobject_cast<QMainWindow*>(m_area->window()))
+        window->statusBar()->showMessage(text);
+}
+
+QString CMyDocManager::openFailureText(const QString& path,
+                                       const program::DatFileError& error) const {
+    const QString name = QDir::toNativeSeparators(path);
+    const QString detail = QString::fromStdString(error.detail);
+    switch (error.kind) {
+    case program::DatFileError::Kind::WrongLength:
+        return tr("Cannot open %1.\nThe file is %2 bytes long; a codeplug file holds exactly "
+                  "4096 bytes.")
+            .arg(name)
+            .arg(error.foundLength);
+    case program::DatFileError::Kind::CannotOpen:
+        return tr("Cannot open %1.\nThe file could not be opened: %2").arg(name, detail);
+    case program::DatFileError::Kind::ReadFailed:
+    case program::DatFileError::Kind::CannotWrite:
+        break;
+    }
+    return tr("Cannot open %1.\nThe file could not be read: %2").arg(name, detail);
+}
+
+QString CMyDocManager::saveFailureText(const QString& path,
+                                       const program::DatFileError& error) const {
+    return tr("Cannot save %1.\nThe file could not be written: %2")
+        .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.detail));
+}

@@ -1,0 +1,27 @@
+#include "model/UnsavedChangesDlg.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+UnsavedChangesDlg::Answer UnsavedChangesDlg::ask(QWidget* parent, const QString& caption,
+                                                 const QString& documentName) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("UnsavedChangesDlg", text);
+    };
+    QMessageBox box(QMessageBox::Warning, caption,
+                    tr("\"%1\" holds changes that were not saved.").arg(documentName),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(tr("Save them before the program closes?"));
+    QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Answer::Save;
+    if (box.clickedButton() == discard)
+        return Answer::Discard;
+    return Answer::Cancel;
+}
