@@ -28,6 +28,14 @@ bool holdsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// Whether the line "key=value" reads back as this key. Anything else would be lost or
+// misread at the next load, and a line break would even add settings of its own.
+bool fileCanHold(std::string_view key, std::string_view value) {
+    return !key.empty() && trimmed(key) == key && !isCommentKey(key) &&
+           key.find('=') == std::string_view::npos && !holdsLineBreak(key) &&
+           !holdsLineBreak(value) && !(key.front() == '[' && trimmed(value).ends_with(']'));
+}
+
 // Letter case is folded for ASCII letters only. Bytes from 0x80 up (GBK and UTF-8 text)
 // are compared as they are, whatever the locale says about them.
 char foldAscii(char c) {
@@ -35,7 +43,8 @@ char foldAscii(char c) {
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return foldAscii(x) == foldAscii(y); });
 }
 
 // What follows a comment marker in a value is not part of it. The text before the marker
@@ -227,7 +236,7 @@ std::string IniFile::GetListItem(std::string_view section, std::string_view key,
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (m_path.empty() || holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value))
+    if (m_path.empty() || holdsLineBreak(section) || !fileCanHold(key, value))
         return false;
 
     Section* found = findSection(section);
@@ -268,11 +277,11 @@ bool IniFile::RemoveSection(std::string_view section) {
     bool removed = same(unnamed.name, section) && !unnamed.entries.empty();
     if (removed)
         unnamed.entries.clear();
-    const auto named = std::ranges::remove_if(
-        m_sections.begin() + 1, m_sections.end(),
-        [&](const Section& candidate) { return same(candidate.name, section); });
-    removed = removed || !named.empty();
-    m_sections.erase(named.begin(), named.end());
+    const auto named =
+        std::remove_if(m_sections.begin() + 1, m_sections.end(),
+                       [&](const Section& candidate) { return same(candidate.name, section); });
+    removed = removed || named != m_sections.end();
+    m_sections.erase(named, m_sections.end());
     m_dirty = m_dirty || removed;
     return removed;
 }
@@ -314,8 +323,8 @@ bool IniFile::same(std::string_view a, std::string_view b) const {
 }
 
 IniFile::Section* IniFile::findSection(std::string_view name) {
-    auto found = std::ranges::find_if(
-        m_sections, [&](const Section& section) { return same(section.name, name); });
+    auto found = std::find_if(m_sections.begin(), m_sections.end(),
+                              [&](const Section& section) { return same(section.name, name); });
     return found == m_sections.end() ? nullptr : &*found;
 }
 
@@ -324,8 +333,8 @@ const IniFile::Section* IniFile::findSection(std::string_view name) const {
 }
 
 IniFile::Entry* IniFile::lastEntry(Section& section, std::string_view key) const {
-    auto found = std::ranges::find_if(section.entries.rbegin(), section.entries.rend(),
-                                      [&](const Entry& entry) { return same(entry.first, key); });
+    auto found = std::find_if(section.entries.rbegin(), section.entries.rend(),
+                              [&](const Entry& entry) { return same(entry.first, key); });
     return found == section.entries.rend() ? nullptr : &*found;
 }
 
@@ -348,11 +357,8 @@ std::string IniFile::serialize() const {
         // ("[]"); without it its keys would join the section before it on the next load.
         if (index > 0)
             text += "[" + section.name + "]\r\n";
-        for (const auto& [key, value] : section.entries) {
-            if (!key.empty())
-                text += key + "=";
-            text += value + "\r\n";
-        }
+        for (const auto& [key, value] : section.entries)
+            text += key + "=" + value + "\r\n";
     }
     return text;
 }

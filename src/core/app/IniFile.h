@@ -47,9 +47,10 @@ public:
                             char delimiter = ',', std::string_view defaultValue = {}) const;
 
     // Replaces the last occurrence of `key` in the first section named `section`, or appends
-    // the key (and the section) when missing. Ignored when no file is loaded, and refused when
-    // the section, key or value holds a line break, which would turn into lines of its own in
-    // the file. Returns whether the value was stored.
+    // the key (and the section) when missing. Ignored when no file is loaded. Refused when the
+    // file could not hold the pair: a line break anywhere, or a key that would not read back
+    // as itself (empty, blanks at its ends, a comment start, an "=", or "[" with a value
+    // ending in "]", which reads as a section header). Returns whether the value was stored.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Removes every occurrence of `key` from the first section named `section`.
     bool RemoveKey(std::string_view section, std::string_view key);

@@ -149,14 +149,28 @@ TEST_F(IniFileContent, GbkAndOddBytesSurviveARoundTrip) {
     EXPECT_EQ(reread.GetString(chinese, "Title"), chinese + " " + chinese);
 }
 
-TEST_F(IniFileContent, ALineBreakCannotSmuggleSettingsIntoTheFile) {
+TEST_F(IniFileContent, WritesTheFileCouldNotHoldAreRefused) {
     IniFile ini;
-    open(ini, "[Setup]\nLanguage=English\n");
+    open(ini, "[Setup]\nLanguage=English\n[x=1\n");
+    // A line break would add settings of its own.
     EXPECT_FALSE(ini.WriteString("Setup", "Language", "Chinese\r\n[Setup]\r\nEnableSql=1"));
     EXPECT_FALSE(ini.WriteString("Setup", "Key\nX", "v"));
     EXPECT_FALSE(ini.WriteString("Setup]\n[Other", "K", "v"));
+    // Keys that would come back as something else, or not at all.
+    for (const char* key : {"", " Language", "Language\t", "; Language", "*x", "a=b"})
+        EXPECT_FALSE(ini.WriteString("Setup", key, "v")) << key;
+    EXPECT_FALSE(ini.WriteString("Setup", "[x", "2] "));
     EXPECT_FALSE(ini.isDirty());
     EXPECT_EQ(ini.GetString("Setup", "Language"), "English");
+
+    // A key read from the file that starts with "[" still takes any other value.
+    EXPECT_TRUE(ini.WriteString("Setup", "[x", "[2"));
+    EXPECT_TRUE(ini.WriteString("[Odd] name", "k", "v"));
+    ASSERT_TRUE(ini.Save());
+    IniFile reread;
+    open(reread, readText(file));
+    EXPECT_EQ(reread.GetString("Setup", "[x"), "[2");
+    EXPECT_EQ(reread.GetString("[Odd] name", "k"), "v");
 }
 
 TEST_F(IniFileContent, SectionsWithoutANameKeepTheirKeysApart) {
@@ -164,9 +178,8 @@ TEST_F(IniFileContent, SectionsWithoutANameKeepTheirKeysApart) {
     open(ini, "a=0\n[S]\na=1\n[]\na=2\n");
     EXPECT_EQ(ini.GetString("", "a"), "0");
     ini.WriteString("", "b", "3");
-    ini.WriteString("S", "", "bare line");
     ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(readText(file), "a=0\r\nb=3\r\n[S]\r\na=1\r\nbare line\r\n[]\r\na=2\r\n");
+    EXPECT_EQ(readText(file), "a=0\r\nb=3\r\n[S]\r\na=1\r\n[]\r\na=2\r\n");
 
     IniFile reread;
     open(reread, readText(file));

@@ -1,0 +1,1 @@
+program_fuzzer(ini SOURCES IniFileFuzz.cpp LIBS core_app)
