@@ -1,0 +1,1 @@
+program_fuzzer(link_protocol SOURCES LinkProtocolFuzz.cpp LIBS core_link)
