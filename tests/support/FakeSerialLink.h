@@ -259,6 +259,11 @@ public:
         return true;
     }
 
+    // Read interval, read multiplier, read constant, write multiplier, write constant.
+    std::array<int, 5> timeoutValues() const {
+        return {timeouts.readInterval, timeouts.readTotalMultiplier, timeouts.readTotalConstant,
+                timeouts.writeTotalMultiplier, timeouts.writeTotalConstant};
+    }
     int count(Kind kind) const {
         return static_cast<int>(std::count_if(events.begin(), events.end(),
                                               [kind](const Event& e) { return e.kind == kind; }));

@@ -21,7 +21,7 @@ TransferResult ServiceExchange::run(ExchangeDirection direction, const std::stri
         afterHandshake();
 
     const bool reading = direction == ExchangeDirection::Read;
-    CodeplugImage scratch = image;
+    CodeplugImage scratch = image; // a read lands here until its last block has arrived
     for (const Block& block : plan) {
         const bool moved =
             reading ? readBlock(session, block, scratch) : writeBlock(session, block, image);

@@ -67,11 +67,7 @@ TEST_F(ImageTransferTest, ReadCopiesTheWholeRadio) {
     EXPECT_EQ(link.device, Device);
     EXPECT_EQ(link.inputQueue, 1024u);
     EXPECT_EQ(link.outputQueue, 512u);
-    EXPECT_EQ(link.timeouts.readInterval, 30);
-    EXPECT_EQ(link.timeouts.readTotalMultiplier, 100);
-    EXPECT_EQ(link.timeouts.readTotalConstant, 90);
-    EXPECT_EQ(link.timeouts.writeTotalMultiplier, 50);
-    EXPECT_EQ(link.timeouts.writeTotalConstant, 50);
+    EXPECT_EQ(link.timeoutValues(), (std::array<int, 5>{30, 100, 90, 50, 50}));
     EXPECT_EQ(radio.wakes, 1);
     ASSERT_EQ(radio.blocksRead.size(), 513u);
     EXPECT_EQ(radio.blocksRead.back(), (Block{0xFF8, 8}));

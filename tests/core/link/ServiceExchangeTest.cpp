@@ -77,11 +77,7 @@ TEST_F(ServiceExchangeTest, StrictReadStoresThePlanAndNothingElse) {
         ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory.at(i) : 0xFF) << i;
     expectOnlyMessage("Read Successfully", "读数据成功");
     EXPECT_EQ(host.questions[0].message.caption, LinkMessage::Caption::ApplicationName);
-    EXPECT_EQ(link.timeouts.readInterval, 100);
-    EXPECT_EQ(link.timeouts.readTotalMultiplier, 50);
-    EXPECT_EQ(link.timeouts.readTotalConstant, 100);
-    EXPECT_EQ(link.timeouts.writeTotalMultiplier, 50);
-    EXPECT_EQ(link.timeouts.writeTotalConstant, 50);
+    EXPECT_EQ(link.timeoutValues(), (std::array<int, 5>{100, 50, 100, 50, 50}));
     EXPECT_EQ(host.sleptMs, 14 + 2);
     EXPECT_TRUE(link.closedProperly());
 
@@ -172,8 +168,7 @@ TEST_F(ServiceExchangeTest, PromptingReadIgnoresTheIdentity) {
 
     for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
         ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory.at(i) : 0xFF) << i;
-    EXPECT_EQ(link.timeouts.readInterval, 30);
-    EXPECT_EQ(link.timeouts.readTotalConstant, 90);
+    EXPECT_EQ(link.timeoutValues(), (std::array<int, 5>{30, 100, 90, 50, 50}));
     EXPECT_EQ(host.sleptMs, 14 + 1 + 1 + 3);
     const auto expectedStart = concat({{"open", "queue", "timeouts", "line", "purge"},
                                        wakeWithoutClears(),
