@@ -1,5 +1,8 @@
 #include "app/IniFile.h"
 
+#include "io/AtomicFile.h"
+#include "io/FileDescriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -55,30 +58,10 @@ std::string withoutComment(std::string_view value) {
     return std::string(value);
 }
 
-// Closes a descriptor on every path out of a function.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    bool close() {
-        const int fd = std::exchange(m_fd, -1);
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
 // Opens `path` for reading, creating it empty when it does not exist, and reads it whole.
 // Folders, devices and pipes are refused.
 bool readOrCreate(const std::filesystem::path& path, std::string& content) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
@@ -93,54 +76,6 @@ bool readOrCreate(const std::filesystem::path& path, std::string& content) {
             return true;
         content.append(buffer, static_cast<std::size_t>(n));
     }
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Writes `content` to a temporary file in the target's folder and renames it over the
-// target, so a crash or a full disk leaves either the old file or the new one, never a
-// mixture. A symbolic link is followed so that the link itself stays in place.
-bool replaceFile(const std::filesystem::path& path, std::string_view content) {
-    std::error_code error;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, error)) {
-        target = std::filesystem::weakly_canonical(path, error);
-        if (error)
-            return false;
-    }
-    std::string temporary =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0)
-        return false;
-
-    // The settings keep the permissions they had; a file that vanished meanwhile gets
-    // those of a newly created one.
-    struct stat old {};
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    const bool written = ::fchmod(fd.get(), mode) == 0 && writeAll(fd.get(), content) &&
-                         ::fsync(fd.get()) == 0 && fd.close() &&
-                         ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!written)
-        ::unlink(temporary.c_str());
-    return written;
 }
 
 } // namespace
@@ -306,7 +241,7 @@ std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
 bool IniFile::Save() {
     if (!m_dirty)
         return true;
-    if (m_path.empty() || !replaceFile(m_path, serialize()))
+    if (m_path.empty() || replaceFileAtomically(m_path, serialize()))
         return false;
     m_dirty = false;
     return true;

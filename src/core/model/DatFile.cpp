@@ -1,5 +1,8 @@
 #include "model/DatFile.h"
 
+#include "io/AtomicFile.h"
+#include "io/FileDescriptor.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,41 +16,6 @@ namespace {
 
 std::string systemReason(int err) {
     return std::strerror(err);
-}
-
-// Closes a descriptor on every path out of a function.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() {
-        int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
-
-bool writeAll(int fd, const std::uint8_t* data, std::size_t length) {
-    while (length > 0) {
-        ssize_t n = ::write(fd, data, length);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        length -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -103,38 +71,10 @@ DatLoadResult loadDatFile(const std::filesystem::path& path) {
 
 std::optional<DatFileError> saveDatFile(const std::filesystem::path& path,
                                         const CodeplugImage& image) {
-    using Kind = DatFileError::Kind;
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty())
-        folder = ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-
-    FileDescriptor fd(::mkstemp(pattern.data()));
-    if (fd.get() < 0)
-        return DatFileError{Kind::CannotWrite, path, systemReason(errno)};
-    const std::string temporary = pattern;
-
-    // Keep the permissions of a file we replace; a new file gets the usual 0666 & ~umask.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd.get(), old.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd.get(), 0666 & ~mask);
-    }
-
     auto bytes = image.bytes();
-    if (!writeAll(fd.get(), bytes.data(), bytes.size()) || ::fsync(fd.get()) != 0) {
-        int err = errno;
-        ::unlink(temporary.c_str());
-        return DatFileError{Kind::CannotWrite, path, systemReason(err)};
-    }
-    if (::close(fd.release()) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temporary.c_str());
-        return DatFileError{Kind::CannotWrite, path, systemReason(err)};
-    }
+    const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (auto reason = replaceFileAtomically(path, content))
+        return DatFileError{DatFileError::Kind::CannotWrite, path, *reason};
     return std::nullopt;
 }
 

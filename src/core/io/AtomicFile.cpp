@@ -1,0 +1,68 @@
+#include "io/AtomicFile.h"
+#include "io/FileDescriptor.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace program {
+
+namespace {
+
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+mode_t modeFor(const std::filesystem::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0)
+        return old.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& path,
+                                                 std::string_view content) {
+    std::error_code error;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, error)) {
+        target = std::filesystem::weakly_canonical(path, error);
+        if (error)
+            return error.message();
+    }
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return std::string(std::strerror(errno));
+
+    const bool written = ::fchmod(fd.get(), modeFor(target)) == 0 && writeAll(fd.get(), content) &&
+                         ::fsync(fd.get()) == 0 && fd.close() &&
+                         ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (written)
+        return std::nullopt;
+    const int reason = errno;
+    ::unlink(temporary.c_str());
+    return std::string(std::strerror(reason));
+}
+
+} // namespace program
