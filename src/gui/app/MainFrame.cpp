@@ -100,7 +100,13 @@ CMainFrame::CMainFrame(CProgramApp& app)
     updateToggleChecks();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The bars and the document area go with the window and report their hiding on
+    // the way; by then there is no frame to update.
+    for (QObject* part : {static_cast<QObject*>(m_navigationBar), static_cast<QObject*>(m_toolBar),
+                          static_cast<QObject*>(m_mdiArea)})
+        disconnect(part, nullptr, this, nullptr);
+}
 
 void CMainFrame::createToolBar() {
     m_toolBar = new QToolBar(tr("Toolbar"), this);

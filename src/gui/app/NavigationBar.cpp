@@ -26,7 +26,7 @@ NavigationBar::NavigationBar(const QString& caption, const QString& rootText,
     m_tree->setObjectName(QStringLiteral("control%1").arg(control::NavigationTree));
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(true);
-    m_tree->setMinimumWidth(0);
+    m_tree->setMinimumWidth(1); // the bar may shrink below the tree's own minimum
     m_tree->setExpandsOnDoubleClick(false);
     m_root = new QTreeWidgetItem(m_tree, QStringList(rootText));
     for (const Section& section : sections) {

@@ -1,0 +1,78 @@
+#include "ShellTestSupport.h"
+
+#include "app/CommandIds.h"
+#include "app/ControlIds.h"
+#include "app/MainFrame.h"
+#include "app/ProgramApp.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+struct AboutShown {
+    QString caption;
+    QStringList lines; // 1098, 1099, 1100
+    bool hasPicture = false;
+};
+
+// Runs the About command of a started program and reads the box it shows.
+AboutShown showAbout(CProgramApp& app) {
+    AboutShown shown;
+    ModalAnswer answer;
+    answer.inspect = [&shown](QWidget* box) {
+        shown.caption = box->windowTitle();
+        for (int id :
+             {control::AboutVersion, control::AboutCopyrights, control::AboutCopyrightsOwner})
+            shown.lines.append(
+                box->findChild<QLabel*>(QStringLiteral("control%1").arg(id))->text());
+        const QLabel* picture =
+            box->findChild<QLabel*>(QStringLiteral("control%1").arg(control::AboutIcon));
+        shown.hasPicture = !picture->pixmap().isNull();
+    };
+    app.mainFrame()->onCommand(command::About);
+    if (!answer.seen)
+        qFatal("the About box did not open");
+    return shown;
+}
+
+} // namespace
+
+class AboutDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheTextsOfTheLanguageSectionAndTheIcon();
+    void withoutALanguageSectionEverythingIsEmpty();
+};
+
+void AboutDlgTest::showsTheTextsOfTheLanguageSectionAndTheIcon() {
+    for (const char* language : {"English", "Chinese"}) {
+        ProgramFolder folder({QStringLiteral("Language=") + language}, true);
+        CProgramApp app;
+        QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+        const AboutShown shown = showAbout(app);
+        if (QByteArray(language) == "English") {
+            QCOMPARE(shown.caption, QString("About Acme"));
+            QCOMPARE(shown.lines, (QStringList{"Version 2.5", "Copyright 2026", "Acme Radio Ltd"}));
+        } else {
+            QCOMPARE(shown.caption, QString("关于测试"));
+            QCOMPARE(shown.lines, (QStringList{"版本 2.5", "版权 2026", "测试无线电公司"}));
+        }
+        QVERIFY(shown.hasPicture);
+    }
+}
+
+void AboutDlgTest::withoutALanguageSectionEverythingIsEmpty() {
+    ProgramFolder folder({});
+    folder.write("Program.ini", "[Setup]\r\nLanguage=English\r\n");
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+    const AboutShown shown = showAbout(app);
+    QCOMPARE(shown.caption, QString());
+    QCOMPARE(shown.lines, (QStringList{QString(), QString(), QString()}));
+    QVERIFY(!shown.hasPicture); // no title.ico beside the program
+    QCOMPARE(app.mainFrame()->windowTitle(), QString());
+}
+
+SHELL_TEST(AboutDlgTest);
+#include "AboutDlgTest.moc"

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the built Program under a virtual X server with a new document, waits
+# for its main window, takes a screenshot and closes it from its File menu.
+# Usage: program_smoke.sh <Program> <artifact folder>
+set -euo pipefail
+program=$1
+artifacts=$2
+mkdir -p "$artifacts"
+# The X libraries keep a few allocations until the process ends.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/x11-leaks.supp"
+shot="$artifacts/program-smoke.png"
+rm -f "$shot"
+
+inner=$(mktemp)
+trap 'rm -f "$inner"' EXIT
+cat >"$inner" <<'INNER'
+set -euo pipefail
+program=$1
+shot=$2
+"$program" --no-splash &
+pid=$!
+window=""
+for _ in $(seq 1 200); do
+    window=$(xdotool search --onlyvisible --class Program 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "Program ended before showing a window"; exit 1; }
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "no main window within 20 s"; kill "$pid"; exit 1; }
+sleep 1
+import -window root "$shot"
+# File > Exit through the menu mnemonics, as a user would.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key alt+f
+sleep 0.3
+xdotool key x 2>/dev/null || true # the window may be gone before the key is let go
+for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "Program did not close from File > Exit"
+    kill "$pid"
+    exit 1
+fi
+wait "$pid"
+INNER
+xvfb-run -a -s "-screen 0 1280x800x24" bash "$inner" "$program" "$shot"
+[ -s "$shot" ] || { echo "no screenshot"; exit 1; }
+echo "screenshot: $shot"
