@@ -1,0 +1,247 @@
+#include "RadioEngine.h"
+#include "SimProcess.h"
+#include "app/MessageIds.h"
+#include "link/ImageTransfer.h"
+#include "link/PosixSerialLink.h"
+#include "model/DatFile.h"
+#include "support/ScriptedHost.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <set>
+#include <thread>
+
+using namespace program;
+using program::sim::SimProcess;
+
+namespace {
+
+// A front end that answers from a script but really waits when asked to: the
+// radio on the other end keeps real time.
+class RealTimeHost : public testsupport::ScriptedHost {
+public:
+    void sleepMs(int milliseconds) override {
+        ScriptedHost::sleepMs(milliseconds);
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+};
+
+CodeplugImage randomImage(unsigned seed) {
+    std::mt19937 random(seed);
+    CodeplugImage image;
+    for (auto& byte : image.bytes())
+        byte = static_cast<std::uint8_t>(random());
+    return image;
+}
+
+// Every address a whole-image write sends to the radio.
+std::set<std::size_t> addressesWritten(bool squelchWrite) {
+    std::set<std::size_t> sent;
+    auto add = [&sent](std::size_t from, std::size_t to) {
+        for (std::size_t a = from; a < to; ++a)
+            sent.insert(a);
+    };
+    add(0x000, 0xFA0);
+    add(0xFE0, 0xFF0);
+    add(0xFD2, 0xFD4);
+    add(0xFDC, 0xFE0);
+    if (squelchWrite)
+        add(0xFA0, 0xFD0);
+    return sent;
+}
+
+class SimTransferTest : public ::testing::Test {
+protected:
+    std::string port() const { return (dir / "radio").string(); }
+
+    // Starts radio-sim on `memory` (a factory-fresh radio when empty).
+    void startRadio(const std::vector<std::string>& extra = {},
+                    const std::optional<CodeplugImage>& memory = std::nullopt) {
+        std::vector<std::string> arguments{"--link", port(),
+                                           "--dump", (dir / "dump.dat").string(),
+                                           "--log",  (dir / "radio.log").string()};
+        if (memory) {
+            ASSERT_FALSE(saveDatFile(dir / "start.dat", *memory));
+            arguments.insert(arguments.end(), {"--image", (dir / "start.dat").string()});
+        }
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        radio = std::make_unique<SimProcess>(RADIO_SIM_PROGRAM, arguments, port());
+    }
+
+    // Stops the radio and returns the memory it held.
+    CodeplugImage radioMemory() {
+        EXPECT_EQ(radio->stop(), 0);
+        DatLoadResult dump = loadDatFile(dir / "dump.dat");
+        EXPECT_TRUE(dump.image) << "radio-sim wrote no memory dump";
+        return dump.image.value_or(CodeplugImage{});
+    }
+
+    TransferResult read(CodeplugImage& image) {
+        TransferResult result = ImageTransfer(link, host).read(port(), image);
+        EXPECT_FALSE(link.isOpen()) << "the port stays open after the read";
+        return result;
+    }
+    TransferResult write(const CodeplugImage& image, bool squelchWrite) {
+        TransferResult result =
+            ImageTransfer(link, host).write(port(), image, BandLimits{}, squelchWrite);
+        EXPECT_FALSE(link.isOpen()) << "the port stays open after the write";
+        return result;
+    }
+
+    testsupport::TempDir dir;
+    std::unique_ptr<SimProcess> radio;
+    PosixSerialLink link;
+    RealTimeHost host;
+};
+
+} // namespace
+
+TEST_F(SimTransferTest, ReadBringsTheRadioMemoryByteForByte) {
+    CodeplugImage radioMemoryImage = randomImage(1);
+    const std::uint8_t password[] = {'3', '1', '4', '1', '5', '9'};
+    radioMemoryImage.write(0xFE2, password);
+    startRadio({}, radioMemoryImage);
+
+    CodeplugImage document;
+    document.write(0xFE2, password);
+    ASSERT_TRUE(read(document).completed());
+    EXPECT_EQ(document, radioMemoryImage);
+    ASSERT_FALSE(host.progress.empty());
+    EXPECT_EQ(host.progress.back(), 256);
+}
+
+TEST_F(SimTransferTest, WriteThenReadRoundTripsEveryAddressTheWriteSends) {
+    startRadio();
+    const CodeplugImage factory = sim::factoryFreshMemory();
+    CodeplugImage back;
+    for (bool squelchWrite : {false, true}) {
+        SCOPED_TRACE(squelchWrite ? "squelch write on" : "squelch write off");
+        const CodeplugImage document = randomImage(squelchWrite ? 3 : 2);
+        ASSERT_TRUE(write(document, squelchWrite).completed());
+        EXPECT_EQ(host.progress.back(), 250);
+
+        back = document; // the same password
+        ASSERT_TRUE(read(back).completed());
+        const std::set<std::size_t> sent = addressesWritten(squelchWrite);
+        // Addresses no write sends keep what the radio came with.
+        for (std::size_t a = 0; a < CodeplugImage::Size; ++a) {
+            const std::uint8_t expected = sent.count(a) ? document.at(a) : factory.at(a);
+            ASSERT_EQ(back.at(a), expected) << "address " << a;
+        }
+    }
+    EXPECT_EQ(radioMemory(), back);
+}
+
+TEST_F(SimTransferTest, FailedOrCancelledReadLeavesTheDocumentAsItWas) {
+    const std::string typeMismatch = "Becuase the type of radio does not match,\ncommunications is "
+                                     "interrupt.";
+    struct Case {
+        std::vector<std::string> fault;
+        int messageId;
+        std::string literal;
+    };
+    const std::vector<Case> cases{
+        {{"--fault", "no-ack=100"}, message::ProgramInterrupt, ""},
+        {{"--fault", "hang-after=300"}, message::ProgramInterrupt, ""},
+        {{"--fault", "short-read=3"}, message::ProgramInterrupt, ""},
+        {{"--fault", "bad-identity"}, 0, typeMismatch},
+        {{"--fault", "short-identity"}, 0, typeMismatch},
+    };
+    const CodeplugImage original = randomImage(4);
+    CodeplugImage radioMemoryImage = sim::factoryFreshMemory();
+    radioMemoryImage.write(0xFE2, original.range(0xFE2, 6));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault.back());
+        startRadio(c.fault, radioMemoryImage);
+        host = RealTimeHost();
+        CodeplugImage document = original;
+        TransferResult result = read(document);
+        EXPECT_FALSE(result.completed());
+        EXPECT_EQ(document, original);
+        ASSERT_EQ(host.questions.size(), 1u);
+        EXPECT_EQ(host.questions[0].message.id, c.messageId);
+        if (c.messageId == 0) {
+            EXPECT_EQ(host.questions[0].message.english, c.literal);
+        }
+        radio->stop();
+    }
+
+    SCOPED_TRACE("password differs");
+    startRadio();
+    host = RealTimeHost();
+    CodeplugImage document = original;
+    EXPECT_FALSE(read(document).completed());
+    EXPECT_EQ(document, original);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0].message.english, "Password Error!");
+
+    SCOPED_TRACE("cancelled half way");
+    host = RealTimeHost();
+    host.cancelAtPump = 6 + 5 * 128; // the handshake's pumps, then 128 rows
+    document = sim::factoryFreshMemory();
+    document.fill(0x5A);
+    document.write(0xFE2, std::vector<std::uint8_t>(6, 0xFF));
+    const CodeplugImage before = document;
+    EXPECT_EQ(read(document).outcome, TransferResult::Outcome::Cancelled);
+    EXPECT_EQ(document, before);
+}
+
+TEST_F(SimTransferTest, HandshakeHiccupsAreRiddenOut) {
+    for (const char* fault : {"junk-before-wake", "wake-only=3"}) {
+        SCOPED_TRACE(fault);
+        startRadio({"--fault", fault});
+        host = RealTimeHost();
+        const CodeplugImage document = randomImage(5);
+        ASSERT_TRUE(write(document, false).completed());
+        CodeplugImage back = document;
+        EXPECT_TRUE(read(back).completed());
+        EXPECT_TRUE(std::equal(back.bytes().begin(), back.bytes().begin() + 0xFA0,
+                               document.bytes().begin()));
+        EXPECT_TRUE(host.questions.empty());
+        radio->stop();
+    }
+}
+
+TEST_F(SimTransferTest, RefusedConfirmationPromptsOrEndsByTheWakeCount) {
+    // Woken at once: the user is asked whether to retry.
+    startRadio({"--fault", "bad-confirm"});
+    CodeplugImage document = sim::factoryFreshMemory();
+    EXPECT_FALSE(read(document).completed());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::CommunicationError});
+    radio->stop();
+
+    // Woken only at the seventh attempt: the radio is in trouble; no prompt.
+    startRadio({"--fault", "bad-confirm", "--fault", "wake-only=7"});
+    host = RealTimeHost();
+    EXPECT_FALSE(read(document).completed());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
+}
+
+TEST_F(SimTransferTest, FailedWriteIsReportedAndTheRadioCanBeReadAfterwards) {
+    startRadio({"--fault", "no-ack=20"});
+    const CodeplugImage document = randomImage(6);
+    EXPECT_FALSE(write(document, false).completed());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
+
+    // The password block goes last, so the radio still has none. The fault strikes
+    // in every session, at block 20: a read ends there too, but only after the port
+    // was let go, the radio woken afresh and the password compared.
+    host = RealTimeHost();
+    const CodeplugImage noPassword = sim::factoryFreshMemory();
+    CodeplugImage back = noPassword;
+    EXPECT_FALSE(read(back).completed());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
+    EXPECT_EQ(back, noPassword);
+}
+
+TEST_F(SimTransferTest, PortHeldByAnotherProgramCannotBeOpened) {
+    startRadio();
+    PosixSerialLink other;
+    ASSERT_TRUE(other.open(port()).ok());
+    CodeplugImage document = sim::factoryFreshMemory();
+    EXPECT_FALSE(read(document).completed());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
+}
