@@ -7,11 +7,13 @@
 #include "app/NavigationBar.h"
 #include "app/ProgramApp.h"
 #include "app/ShellTexts.h"
+#include "channels/ChildFrame.h"
+#include "channels/ProgramView.h"
+#include "model/MyDocManager.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -76,7 +78,8 @@ CMainFrame::CMainFrame(CProgramApp& app)
       m_commands(new CommandActions(
           app.languagePack().menus(),
           {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
-      m_mdiArea(new QMdiArea(this)) {
+      m_mdiArea(new QMdiArea(this)),
+      m_docManager(new CMyDocManager(m_mdiArea, app.state(), &app.settings(), this)) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(m_title);
     setDockOptions(QMainWindow::AnimatedDocks);
@@ -91,11 +94,12 @@ CMainFrame::CMainFrame(CProgramApp& app)
 
     MdiBackground::apply(*m_mdiArea, QString::fromStdString(app.state().programDirectory));
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
-        if (child)
-            m_lastChild = child;
-        updateMenuBar();
-    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenuBar);
+    connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
+    connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
+            &CMainFrame::setTransferRunning);
+    connect(m_docManager, &CMyDocManager::helpRequested, &app, &CProgramApp::requestHelp);
+    m_docManager->acceptDrops(this);
     updateMenuBar();
     updateToggleChecks();
 }
@@ -171,22 +175,42 @@ void CMainFrame::toggleNavigationBar() {
     updateToggleChecks();
 }
 
-void CMainFrame::showChannelInformation() {
-    if (!m_lastChild)
-        return;
-    m_lastChild->show();
-    m_mdiArea->setActiveSubWindow(m_lastChild);
+CProgramView* CMainFrame::activeView() const {
+    CChildFrame* frame = m_docManager->activeFrame();
+    return frame ? frame->view() : nullptr;
 }
 
 void CMainFrame::onCommand(int id) {
     if (!m_commands->isEnabled(id))
         return;
     switch (id) {
+    case command::FileNew:
+        m_docManager->newDocument();
+        break;
+    case command::FileOpen:
+        m_docManager->openWithDialog();
+        break;
+    case command::FileClose:
+        m_docManager->closeActive();
+        break;
+    case command::FileSave:
+        m_docManager->save();
+        break;
+    case command::FileSaveAs:
+        m_docManager->saveAs();
+        break;
     case command::AppExit:
         close();
         break;
     case command::ChannelInformation:
-        showChannelInformation();
+        m_docManager->showActive();
+        break;
+    case command::Read:
+    case command::Write:
+    case command::ComSetup:
+    case command::Language:
+        if (CProgramView* view = activeView())
+            view->handleCommand(id);
         break;
     case command::ViewToolbar:
         m_toolBar->setVisible(m_toolBar->isHidden());
@@ -224,7 +248,9 @@ void CMainFrame::setTransferRunning(bool running) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_transferRunning) {
+    // Documents with changes that were never saved, shown or hidden, are offered
+    // for saving first; Cancel keeps the program open.
+    if (m_transferRunning || !m_docManager->confirmCloseAll(this)) {
         event->ignore();
         return;
     }

@@ -2,9 +2,10 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <QMdiSubWindow>
-#include <QPointer>
 
+class CChildFrame;
+class CMyDocManager;
+class CProgramView;
 class CommandActions;
 class CProgramApp;
 class LockKeyIndicators;
@@ -37,8 +38,9 @@ public:
     // Removes command `id` from the popup at `menuIndex` of the document menu bar.
     void removeDocumentMenuItem(int menuIndex, int id);
 
-    // The document window shown last, even when it is hidden now.
-    QMdiSubWindow* lastChildFrame() const { return m_lastChild; }
+    CMyDocManager& docManager() const { return *m_docManager; }
+    // The view of the active document window (shown or hidden); null without one.
+    CProgramView* activeView() const;
 
 public slots:
     // While the radio link runs, every command that would touch a document, the
@@ -58,18 +60,17 @@ private:
     void showMenuBar(const QList<QMenu*>& menus);
     void updateMenuBar();
     void updateToggleChecks();
-    void showChannelInformation();
 
     CProgramApp& m_app;
     QString m_title;
     CommandActions* m_commands;
     QMdiArea* m_mdiArea;
+    CMyDocManager* m_docManager;
     QToolBar* m_toolBar = nullptr;
     LockKeyIndicators* m_lockKeys = nullptr;
     NavigationBar* m_navigationBar = nullptr;
     QList<QMenu*> m_documentMenus;
     QList<QMenu*> m_frameMenus;
-    QPointer<QMdiSubWindow> m_lastChild;
     bool m_showingDocumentMenus = false;
     bool m_transferRunning = false;
 };

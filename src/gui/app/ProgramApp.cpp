@@ -6,6 +6,7 @@
 #include "app/SettingsText.h"
 #include "app/ShellTexts.h"
 #include "app/SplashWindow.h"
+#include "model/MyDocManager.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -140,6 +141,16 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     showSplash(commandLine);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
+
+    // The command line names a .dat file to open; without one the program starts
+    // with a new document. A file that does not open ends the program (its
+    // document manager has said why).
+    CMyDocManager& documents = m_mainFrame->docManager();
+    const bool firstDocument = commandLine.fileToOpen.isEmpty()
+                                   ? documents.createNewDocument() != nullptr
+                                   : documents.openDocument(commandLine.fileToOpen) != nullptr;
+    if (!firstDocument)
+        return false;
 
     // A window manager maximises the window; without one it still covers the screen.
     if (const QScreen* screen = m_mainFrame->screen())

@@ -57,6 +57,11 @@ ModalAnswer::ModalAnswer(QMessageBox::StandardButton press) : m_press(press) {
     m_timer.start(10);
 }
 
+ModalAnswer::ModalAnswer(const QString& buttonText) : m_pressText(buttonText) {
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::poll);
+    m_timer.start(10);
+}
+
 void ModalAnswer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || seen)
@@ -72,11 +77,16 @@ void ModalAnswer::poll() {
     }
     if (inspect)
         inspect(modal);
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (box && box->button(m_press))
-        box->button(m_press)->click();
-    else
-        modal->close();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        for (QAbstractButton* button : box->buttons()) {
+            if ((!m_pressText.isEmpty() && button->text() == m_pressText) ||
+                (m_pressText.isEmpty() && box->button(m_press) == button)) {
+                button->click();
+                return;
+            }
+        }
+    }
+    modal->close();
 }
 
 CMainFrame* findMainFrame() {

@@ -48,6 +48,8 @@ class ModalAnswer : public QObject {
     Q_OBJECT
 public:
     explicit ModalAnswer(QMessageBox::StandardButton press = QMessageBox::Ok);
+    // Presses the button with this text instead.
+    explicit ModalAnswer(const QString& buttonText);
 
     bool seen = false;
     QString title;
@@ -60,7 +62,8 @@ public:
 private:
     void poll();
 
-    QMessageBox::StandardButton m_press;
+    QMessageBox::StandardButton m_press = QMessageBox::NoButton;
+    QString m_pressText;
     QTimer m_timer;
 };
 

@@ -1,0 +1,140 @@
+#include "ShellTestSupport.h"
+
+#include "app/CommandActions.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/NavigationBar.h"
+#include "app/ProgramApp.h"
+#include "channels/ChannelColumns.h"
+#include "channels/ChildFrame.h"
+#include "model/MyDocManager.h"
+#include "model/ProgramDoc.h"
+
+#include <QMenuBar>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+QStringList menuBarTitles(CMainFrame& frame) {
+    QStringList titles;
+    for (QAction* action : frame.menuBar()->actions())
+        titles.append(action->text());
+    return titles;
+}
+} // namespace
+
+// The main frame with the documents: the first document, the channel window that
+// only hides, and the end of the program.
+class DocumentWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithANewDocumentUnderTheDocumentMenus();
+    void aDatFileOnTheCommandLineOpens();
+    void aFileThatDoesNotOpenEndsTheStart();
+    void channelInformationBringsBackTheClosedWindow();
+    void closingAsksAboutChangesThatWereNeverSaved();
+    void aTransferLocksTheFrame();
+};
+
+void DocumentWindowsTest::startsWithANewDocumentUnderTheDocumentMenus() {
+    ProgramFolder folder({"Language=English", "ShowLang=1"});
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+    CMainFrame& frame = *app.mainFrame();
+    QCOMPARE(frame.docManager().frames().size(), 1);
+    CChildFrame* child = frame.docManager().activeFrame();
+    QVERIFY(child && child->isVisible());
+    QVERIFY(child->document()->path().isEmpty());
+    QCOMPARE(menuBarTitles(frame), (QStringList{"&File", "&Edit", "&Program", "Setup",
+                                                "Si&gnalling", "Se&rvice", "&View", "&Help"}));
+    // A maximised document window leaves the caption alone.
+    child->showMaximized();
+    QTest::qWait(10);
+    QCOMPARE(frame.windowTitle(), QString(ProgramFolder::EnglishTitle));
+}
+
+void DocumentWindowsTest::aDatFileOnTheCommandLineOpens() {
+    ProgramFolder folder({"Language=English"});
+    folder.write("radio.dat", QByteArray(4096, '\xFF'));
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash", folder.path() + "radio.dat"}));
+    const CMyDocManager& documents = app.mainFrame()->docManager();
+    QCOMPARE(documents.frames().size(), 1);
+    QCOMPARE(documents.activeFrame()->document()->path(), folder.path() + "radio.dat");
+}
+
+void DocumentWindowsTest::aFileThatDoesNotOpenEndsTheStart() {
+    ProgramFolder folder({"Language=English"});
+    folder.write("short.dat", QByteArray(4095, '\xFF'));
+    ModalAnswer answer;
+    const int status =
+        CProgramApp::run({folder.argv0(), "--no-splash", folder.path() + "short.dat"});
+    QCOMPARE(status, 1);
+    QVERIFY(answer.seen);
+    QVERIFY2(answer.text.contains("short.dat"), qPrintable(answer.text));
+    QVERIFY(!findMainFrame());
+}
+
+void DocumentWindowsTest::channelInformationBringsBackTheClosedWindow() {
+    ProgramFolder folder({"Language=English"});
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+    CMainFrame& frame = *app.mainFrame();
+    CChildFrame* child = frame.docManager().activeFrame();
+    CProgramDoc* doc = child->document();
+    doc->table().setText(1, program::column::Name, "KEEP");
+
+    QVERIFY(child->close() || child->isHidden());
+    QVERIFY(child->isHidden());
+    QCOMPARE(frame.docManager().frames().size(), 1);
+
+    NavigationBar* bar = frame.navigationBar();
+    QTreeWidgetItem* channels = bar->root()->child(0);
+    QTest::mouseClick(bar->tree()->viewport(), Qt::LeftButton, {},
+                      bar->tree()->visualItemRect(channels).center());
+    QVERIFY(child->isVisible());
+    QCOMPARE(frame.docManager().activeFrame(), child);
+    QCOMPARE(child->document(), doc);
+    QCOMPARE(doc->table().text(1, program::column::Name), std::string("KEEP"));
+}
+
+void DocumentWindowsTest::closingAsksAboutChangesThatWereNeverSaved() {
+    ProgramFolder folder({"Language=English"});
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+    CMainFrame& frame = *app.mainFrame();
+    // An edit in a document whose window is hidden still counts.
+    CChildFrame* child = frame.docManager().activeFrame();
+    child->document()->table().setText(2, program::column::Name, "EDITED");
+    child->close();
+    {
+        ModalAnswer cancel("Cancel");
+        QVERIFY(!frame.close());
+        QVERIFY(cancel.seen);
+        QVERIFY(frame.isVisible());
+    }
+    ModalAnswer discard("Discard");
+    QVERIFY(frame.close());
+    QVERIFY(discard.seen);
+    QVERIFY(!frame.isVisible());
+}
+
+void DocumentWindowsTest::aTransferLocksTheFrame() {
+    ProgramFolder folder({"Language=English"});
+    CProgramApp app;
+    QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+    CMainFrame& frame = *app.mainFrame();
+    emit frame.docManager().transferRunningChanged(true);
+    QVERIFY(!frame.commands().isEnabled(command::Read));
+    QVERIFY(!frame.commands().isEnabled(command::FileNew));
+    QVERIFY(!frame.close());
+    emit frame.docManager().transferRunningChanged(false);
+    QVERIFY(frame.commands().isEnabled(command::Read));
+    // An untouched new document closes without a question.
+    ModalAnswer noQuestion;
+    QVERIFY(frame.close());
+    QVERIFY(!noQuestion.seen);
+}
+
+SHELL_TEST(DocumentWindowsTest);
+#include "DocumentWindowsTest.moc"
