@@ -50,7 +50,11 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& pa
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built by appending: g++ 12 at -O2 misreads `"." + string` as an overlapping copy.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
     FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return std::string(std::strerror(errno));
