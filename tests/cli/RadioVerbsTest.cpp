@@ -1,0 +1,138 @@
+#include "SimProcess.h"
+#include "support/RunProgram.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using program::sim::SimProcess;
+using testsupport::readBytes;
+using testsupport::runProgram;
+using testsupport::TempDir;
+
+namespace {
+
+// A radio on a pseudo-terminal and the program-cli verbs that talk to it.
+class CliRadio : public ::testing::Test {
+protected:
+    std::string port() const { return (dir / "radio").string(); }
+    std::string file(const std::string& name) const { return (dir / name).string(); }
+
+    void startRadio(std::vector<std::string> extra = {}) {
+        std::vector<std::string> arguments = {"--link", port(), "--dump", file("memory.dat")};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        radio = std::make_unique<SimProcess>(RADIO_SIM_PROGRAM, arguments, port());
+    }
+    // Stops the radio and returns its memory.
+    std::vector<std::uint8_t> radioMemory() {
+        radio->stop();
+        return readBytes(file("memory.dat"));
+    }
+    testsupport::ProgramRun cli(std::vector<std::string> words) {
+        return runProgram("program-cli", words, dir);
+    }
+
+    TempDir dir;
+    std::unique_ptr<SimProcess> radio;
+};
+
+bool sameRange(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b,
+               std::size_t first, std::size_t last) {
+    return std::equal(a.begin() + first, a.begin() + last + 1, b.begin() + first);
+}
+
+} // namespace
+
+TEST_F(CliRadio, WriteThenReadRoundTripsEveryAddressAWriteSends) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    ASSERT_EQ(cli({"edit", codeplug, "1", "1", "145.0125"}).status, 0);
+    ASSERT_EQ(cli({"edit", codeplug, "129", "1", "438.500"}).status, 0);
+    ASSERT_EQ(cli({"edit", codeplug, "1", "5", "GATE"}).status, 0);
+
+    startRadio();
+    auto write = cli({"write", codeplug, "--port", port(), "--log-traffic", file("cable.log")});
+    ASSERT_EQ(write.status, 0) << write.err;
+    auto read = cli({"read", "--port", port(), file("backup.dat")});
+    ASSERT_EQ(read.status, 0) << read.err;
+
+    const auto sent = readBytes(codeplug);
+    const auto back = readBytes(file("backup.dat"));
+    ASSERT_EQ(back.size(), 4096u);
+    EXPECT_TRUE(sameRange(sent, back, 0x000, 0xF9F));
+    EXPECT_TRUE(sameRange(sent, back, 0xFE0, 0xFEF));
+    EXPECT_TRUE(sameRange(sent, back, 0xFD2, 0xFD3));
+    EXPECT_TRUE(sameRange(sent, back, 0xFDC, 0xFDF));
+    // The backup holds the radio's bytes exactly as they came.
+    EXPECT_EQ(back, radioMemory());
+
+    const std::string log = testsupport::slurp(file("cable.log"));
+    EXPECT_NE(log.find("> 02"), std::string::npos);
+    EXPECT_NE(log.find("< 06"), std::string::npos);
+    EXPECT_NE(log.find("> 57 00 00 08"), std::string::npos);
+}
+
+TEST_F(CliRadio, FailedReadLeavesNoFileAndSaysWhy) {
+    startRadio({"--fault", "bad-identity"});
+    auto run = cli({"read", file("out.dat"), "--port", port()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(
+        run.err.find("Becuase the type of radio does not match, communications is interrupt."),
+        std::string::npos)
+        << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+}
+
+TEST_F(CliRadio, ReadOverAnExistingFileKeepsItWhenTheRadioStopsAnswering) {
+    const auto old = file("old.dat");
+    ASSERT_EQ(cli({"new", old}).status, 0);
+    const auto before = readBytes(old);
+    startRadio({"--fault", "hang-after=10"});
+    auto run = cli({"read", old, "--port", port()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Program Interrupt, Please reset the radio and try again"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(readBytes(old), before);
+}
+
+TEST_F(CliRadio, WriteRefusesAFileOutsideTheRadiosBandUnlessConfirmed) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    // A radio for 350-390 MHz only: neither band of the document fits.
+    startRadio({"--identity", "5538383800353960"});
+    auto refused = cli({"write", codeplug, "--port", port()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("The frequency band over the range of the radio."),
+              std::string::npos)
+        << refused.err;
+    auto confirmed = cli({"write", codeplug, "--port", port(), "--yes"});
+    EXPECT_EQ(confirmed.status, 0) << confirmed.err;
+}
+
+TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    startRadio();
+    auto write = cli({"service", "write", "squelch", codeplug, "--port", port()});
+    ASSERT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.err.find("Write Successfully"), std::string::npos) << write.err;
+    auto read = cli({"service", "read", "params", codeplug, "--port", port()});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.err.find("Read Successfully"), std::string::npos) << read.err;
+    radio.reset();
+
+    const auto before = readBytes(codeplug);
+    startRadio({"--fault", "short-identity"});
+    auto failed = cli({"service", "read", "squelch", codeplug, "--port", port()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("Communication Error"), std::string::npos) << failed.err;
+    EXPECT_EQ(readBytes(codeplug), before);
+}
+
+TEST_F(CliRadio, MissingPortIsOneClearFailure) {
+    auto run = cli({"read", file("out.dat"), "--port", file("no-such-port")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Could not Open the Port"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
+}
