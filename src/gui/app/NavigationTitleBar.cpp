@@ -1,13 +1,29 @@
 #include "app/NavigationTitleBar.h"
 
 #include <QPainter>
-#include <QStyle>
+#include <QPixmap>
 #include <QToolButton>
+
+namespace {
+
+// A small cross in the colour of the caption text.
+QIcon closeIcon(const QColor& colour) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(2.5, 2.5), QPointF(9.5, 9.5));
+    painter.drawLine(QPointF(9.5, 2.5), QPointF(2.5, 9.5));
+    return QIcon(pixmap);
+}
+
+} // namespace
 
 NavigationTitleBar::NavigationTitleBar(const QString& caption, QWidget* parent)
     : QWidget(parent), m_caption(caption), m_close(new QToolButton(this)) {
     m_close->setAutoRaise(true);
-    m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    m_close->setIcon(closeIcon(palette().color(QPalette::WindowText)));
     m_close->setIconSize(QSize(12, 12));
     m_close->setToolTip(tr("Close"));
     m_close->setFocusPolicy(Qt::NoFocus);

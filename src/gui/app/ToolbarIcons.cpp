@@ -2,11 +2,9 @@
 
 #include "app/CommandIds.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QStyle>
 
 namespace {
 
@@ -63,8 +61,63 @@ QIcon printerIcon() {
     return QIcon(pixmap);
 }
 
-QIcon standard(QStyle::StandardPixmap which) {
-    return QApplication::style()->standardIcon(which);
+// A sheet of paper with its top-right corner folded.
+QIcon newIcon() {
+    QPixmap pixmap = canvas();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 90, 100), 1));
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(
+        QPolygonF({{5.5, 2.5}, {14.5, 2.5}, {19.5, 7.5}, {19.5, 21.5}, {5.5, 21.5}}));
+    painter.setBrush(QColor(220, 220, 228));
+    painter.drawPolygon(QPolygonF({{14.5, 2.5}, {14.5, 7.5}, {19.5, 7.5}}));
+    return QIcon(pixmap);
+}
+
+QIcon openIcon() {
+    QPixmap pixmap = canvas();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(150, 110, 30), 1));
+    painter.setBrush(QColor(230, 180, 70));
+    painter.drawPolygon(
+        QPolygonF({{2.5, 5.5}, {9.5, 5.5}, {11.5, 7.5}, {20.5, 7.5}, {20.5, 19.5}, {2.5, 19.5}}));
+    painter.setBrush(QColor(245, 205, 110));
+    painter.drawPolygon(QPolygonF({{2.5, 19.5}, {5.5, 10.5}, {22.5, 10.5}, {20.5, 19.5}}));
+    return QIcon(pixmap);
+}
+
+QIcon saveIcon() {
+    QPixmap pixmap = canvas();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(30, 50, 90), 1));
+    painter.setBrush(QColor(60, 100, 170));
+    painter.drawPolygon(
+        QPolygonF({{3.5, 3.5}, {18.5, 3.5}, {20.5, 5.5}, {20.5, 20.5}, {3.5, 20.5}}));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(6, 4, 11, 6)); // label
+    painter.setBrush(QColor(200, 205, 215));
+    painter.drawRect(QRectF(7, 14, 10, 6)); // shutter
+    painter.setBrush(QColor(60, 100, 170));
+    painter.drawRect(QRectF(13, 15, 2, 4));
+    return QIcon(pixmap);
+}
+
+QIcon aboutIcon() {
+    QPixmap pixmap = canvas();
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(20, 70, 150), 1));
+    painter.setBrush(QColor(50, 120, 210));
+    painter.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(12, 7.5), 1.6, 1.6);
+    painter.drawRoundedRect(QRectF(10.5, 10.5, 3, 8), 1, 1);
+    return QIcon(pixmap);
 }
 
 } // namespace
@@ -72,11 +125,11 @@ QIcon standard(QStyle::StandardPixmap which) {
 QIcon toolbarIcon(int commandId) {
     switch (commandId) {
     case command::FileNew:
-        return standard(QStyle::SP_FileIcon);
+        return newIcon();
     case command::FileOpen:
-        return standard(QStyle::SP_DialogOpenButton);
+        return openIcon();
     case command::FileSave:
-        return standard(QStyle::SP_DialogSaveButton);
+        return saveIcon();
     case command::Read:
         return transferIcon(true, QColor(40, 150, 70));
     case command::Write:
@@ -84,7 +137,7 @@ QIcon toolbarIcon(int commandId) {
     case command::FilePrint:
         return printerIcon();
     case command::About:
-        return standard(QStyle::SP_MessageBoxInformation);
+        return aboutIcon();
     default:
         return QIcon();
     }
