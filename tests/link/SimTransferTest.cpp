@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <set>
@@ -244,4 +246,22 @@ TEST_F(SimTransferTest, PortHeldByAnotherProgramCannotBeOpened) {
     CodeplugImage document = sim::factoryFreshMemory();
     EXPECT_FALSE(read(document).completed());
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
+}
+
+TEST_F(SimTransferTest, PacedRadioKeepsLineTimeAndEndsWithTheSession) {
+    startRadio({"--baud", "9600", "--exit-after-session"});
+    ASSERT_TRUE(link.open(port()).ok());
+    link.setTimeouts({.readInterval = 30, .readTotalMultiplier = 100, .readTotalConstant = 90});
+    for (char b : std::string("\x02PROGRA"))
+        link.write(std::vector<std::uint8_t>{static_cast<std::uint8_t>(b)});
+    ASSERT_EQ(link.read(1).bytes, std::vector<std::uint8_t>{0x06});
+    // 2 bytes out and 8 back are 10 bytes of 10 bits: at least 10.4 ms at 9600 baud.
+    const auto start = std::chrono::steady_clock::now();
+    link.write(std::vector<std::uint8_t>{0x4D, 0x02});
+    EXPECT_EQ(link.read(8).bytes.size(), 8u);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(10'000));
+    link.close();
+
+    EXPECT_EQ(radio->wait(), 0) << "the radio should end once the port is closed";
+    EXPECT_TRUE(std::filesystem::exists(dir / "dump.dat"));
 }
