@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace {
 
 const char* const ControlIdProperty = "controlId";
@@ -93,6 +95,9 @@ QWidget* ChannelEditors::makeEditor(QWidget* parent, const QModelIndex& index) c
 void ChannelEditors::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        // A longer text from a file or the radio (an 8-byte name) is shown whole;
+        // the limit holds for what the user types.
+        edit->setMaxLength(std::max<int>(edit->maxLength(), static_cast<int>(text.size())));
         edit->setText(text);
         edit->selectAll();
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {

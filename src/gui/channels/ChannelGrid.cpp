@@ -127,8 +127,14 @@ bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
     if (!m_editor)
         return true;
     QPointer<QWidget> editor = m_editor;
-    const program::CommitOutcome outcome =
-        m_model->commit(m_editorIndex, ChannelEditors::editorText(editor), kind);
+    // Passing through a cell changes nothing: an edit box still holding the cell's
+    // text is not committed, so a name longer than the box stays whole.
+    const QString text = ChannelEditors::editorText(editor);
+    if (qobject_cast<QLineEdit*>(editor) && text == m_editorIndex.data(Qt::EditRole).toString()) {
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return true;
+    }
+    const program::CommitOutcome outcome = m_model->commit(m_editorIndex, text, kind);
     if (outcome.messageId != 0)
         showCommitMessage(outcome);
     if (!editor)

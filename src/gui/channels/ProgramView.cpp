@@ -19,6 +19,7 @@
 CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
                            program::PortOverrides portOverrides, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_settings(settings), m_portOverrides(std::move(portOverrides)),
+      m_linkFactory([] { return std::make_unique<program::PosixSerialLink>(); }),
       m_model(new ChannelTableModel(doc, this)),
       m_grid(new ChannelGrid(m_model, doc.state().language, this)),
       m_progress(new CProgressDlg(this)) {
@@ -89,14 +90,14 @@ void CProgramView::runTransfer() {
     }
     setTransferRunning(true);
     program::ProgramState& state = m_doc.state();
-    program::PosixSerialLink link;
+    const std::unique_ptr<program::SerialLink> link = m_linkFactory();
     GuiTransferHost host(*m_progress, state);
-    program::ImageTransfer transfer(link, host);
+    program::ImageTransfer transfer(*link, host);
 
     commitOpenEditor();
     if (m_direction == Direction::Write) {
         m_doc.gridToImage();
-        transfer.write(portDevice(), m_doc.image(), state.bandLimits, state.squelchWrite);
+        transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite);
     } else {
         program::CodeplugImage image = m_doc.image();
         if (transfer.read(portDevice(), image).completed()) {

@@ -4,6 +4,13 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
+namespace program {
+class SerialLink;
+}
+
 class CProgramDoc;
 class CProgressDlg;
 class ChannelGrid;
@@ -16,6 +23,8 @@ class CProgramView : public QWidget {
     Q_OBJECT
 public:
     enum class Direction { Read, Write };
+    // Makes the serial link of one transfer (a termios device unless told otherwise).
+    using LinkFactory = std::function<std::unique_ptr<program::SerialLink>()>;
 
     CProgramView(CProgramDoc& doc, UserSettings& settings, program::PortOverrides portOverrides,
                  QWidget* parent = nullptr);
@@ -38,6 +47,8 @@ public:
     // The device the next connection opens.
     std::string portDevice() const;
 
+    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+
 signals:
     void transferRunningChanged(bool running);
     void helpRequested(int context);
@@ -52,6 +63,7 @@ private:
     CProgramDoc& m_doc;
     UserSettings& m_settings;
     program::PortOverrides m_portOverrides;
+    LinkFactory m_linkFactory;
     ChannelTableModel* m_model;
     ChannelGrid* m_grid;
     CProgressDlg* m_progress;

@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "app/MessageIds.h"
+#include "app/ProgramApp.h"
 #include "app/ProgramState.h"
 #include "app/StringTable.h"
 #include "channels/ChildFrame.h"
@@ -50,9 +51,15 @@ CMyDocManager::CMyDocManager(QMdiArea* area, program::ProgramState& state,
       m_userSettings(QString::fromStdString(state.appName)), m_recentFiles(m_userSettings),
       m_portOverrides(portOverridesOf(settings)) {
     connect(m_area, &QMdiArea::subWindowActivated, this, &CMyDocManager::onSubWindowActivated);
+    // F1 in a grid editor opens the help at the editor's context.
+    if (CProgramApp* app = CProgramApp::instance())
+        connect(this, &CMyDocManager::helpRequested, app, &CProgramApp::requestHelp);
 }
 
-CMyDocManager::~CMyDocManager() = default;
+// The documents' windows refer to the manager's settings: they go first.
+CMyDocManager::~CMyDocManager() {
+    qDeleteAll(frames());
+}
 
 QWidget* CMyDocManager::dialogParent() const {
     return m_area->window();
@@ -64,6 +71,8 @@ CChildFrame* CMyDocManager::activeFrame() const {
 
 QList<CChildFrame*> CMyDocManager::frames() const {
     QList<CChildFrame*> result;
+    if (!m_area)
+        return result;
     for (QMdiSubWindow* window : m_area->subWindowList()) {
         if (auto* frame = qobject_cast<CChildFrame*>(window))
             result << frame;
@@ -78,8 +87,16 @@ bool CMyDocManager::transferRunning() const {
 void CMyDocManager::setActive(CChildFrame* frame) {
     if (m_active == frame)
         return;
+    retireActive();
     m_active = frame;
+    if (frame)
+        frame->document()->setActive(true);
     emit activeFrameChanged(frame);
+}
+
+void CMyDocManager::retireActive() {
+    if (m_active)
+        m_active->document()->setActive(false);
 }
 
 void CMyDocManager::onSubWindowActivated(QMdiSubWindow* window) {
@@ -90,6 +107,8 @@ void CMyDocManager::onSubWindowActivated(QMdiSubWindow* window) {
 
 CChildFrame* CMyDocManager::addFrame(std::unique_ptr<CProgramDoc> doc) {
     auto* view = new CProgramView(*doc, m_userSettings, m_portOverrides);
+    if (m_linkFactory)
+        view->setLinkFactory(m_linkFactory);
     auto* frame = new CChildFrame(doc.release(), view);
     m_area->addSubWindow(frame);
     frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
@@ -108,6 +127,7 @@ CChildFrame* CMyDocManager::addFrame(std::unique_ptr<CProgramDoc> doc) {
 }
 
 CChildFrame* CMyDocManager::createNewDocument() {
+    retireActive(); // before the new document sets the program's band limits
     auto doc = std::make_unique<CProgramDoc>(m_state, m_userSettings);
     doc->initNew();
     return addFrame(std::move(doc));
@@ -132,8 +152,11 @@ CChildFrame* CMyDocManager::openDocument(const QString& name) {
     if (transferRunning())
         return nullptr;
     const QString path = cleanPath(name);
+    retireActive(); // before the file's band limits become the program's
     auto doc = std::make_unique<CProgramDoc>(m_state, m_userSettings);
     if (auto error = doc->load(path)) {
+        if (m_active)
+            m_active->document()->setActive(true);
         QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
                              openFailureText(path, *error));
         return nullptr;
@@ -223,6 +246,12 @@ bool CMyDocManager::confirmCloseAll(QWidget* parent) {
         }
     }
     return true;
+}
+
+void CMyDocManager::setLinkFactory(CProgramView::LinkFactory factory) {
+    m_linkFactory = std::move(factory);
+    for (CChildFrame* frame : frames())
+        frame->view()->setLinkFactory(m_linkFactory);
 }
 
 void CMyDocManager::acceptDrops(QWidget* window) {

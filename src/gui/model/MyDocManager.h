@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/ProgramView.h"
 #include "link/PortNames.h"
 #include "link/UserSettings.h"
 #include "model/RecentFileList.h"
@@ -62,6 +63,9 @@ public:
     QList<CChildFrame*> frames() const;
     bool transferRunning() const;
 
+    // The serial link every later transfer uses (tests give a simulated one).
+    void setLinkFactory(CProgramView::LinkFactory factory);
+
     // Files dropped on `window` open as by File Open.
     void acceptDrops(QWidget* window);
 
@@ -81,16 +85,18 @@ private:
     bool saveFrameAs(CChildFrame* frame, const QString& path);
     void showStatus(const QString& text);
     void setActive(CChildFrame* frame);
+    void retireActive();
     void onSubWindowActivated(QMdiSubWindow* window);
     QString openFailureText(const QString& path, const program::DatFileError& error) const;
     QString saveFailureText(const QString& path, const program::DatFileError& error) const;
     QWidget* dialogParent() const;
 
-    QMdiArea* m_area;
+    QPointer<QMdiArea> m_area;
     program::ProgramState& m_state;
     UserSettings m_userSettings;
     RecentFileList m_recentFiles;
     program::PortOverrides m_portOverrides;
+    CProgramView::LinkFactory m_linkFactory;
     QPointer<CChildFrame> m_active;
     int m_transfersRunning = 0;
 };

@@ -59,13 +59,38 @@ void CProgramDoc::imageToGrid() {
 }
 
 void CProgramDoc::gridToImage() {
-    program::GridToImage(m_table, m_state, m_image);
+    encodeInto(m_image);
+}
+
+void CProgramDoc::encodeInto(program::CodeplugImage& image) const {
+    if (!m_ownBandLimits) {
+        program::GridToImage(m_table, m_state, image);
+        return;
+    }
+    program::ProgramState state = m_state;
+    state.bandLimits = *m_ownBandLimits;
+    program::GridToImage(m_table, state, image);
 }
 
 program::CodeplugImage CProgramDoc::savedForm() const {
     program::CodeplugImage form = m_image;
-    program::GridToImage(m_table, m_state, form);
+    encodeInto(form);
     return form;
+}
+
+void CProgramDoc::setActive(bool active) {
+    if (!active) {
+        if (!m_ownBandLimits)
+            m_ownBandLimits = m_state.bandLimits;
+        return;
+    }
+    if (m_ownBandLimits)
+        m_state.bandLimits = *m_ownBandLimits;
+    m_ownBandLimits.reset();
+}
+
+program::BandLimits CProgramDoc::bandLimits() const {
+    return m_ownBandLimits.value_or(m_state.bandLimits);
 }
 
 void CProgramDoc::markSaved() {

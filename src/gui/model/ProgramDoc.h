@@ -42,6 +42,13 @@ public:
     // or read (the grid counts as it stands; commit an open editor first).
     bool hasUnsavedChanges() const;
 
+    // The program's band limits belong to the active document. A document that
+    // stops being active keeps the limits it had, so that saving it later writes
+    // its own and not another document's; becoming active again brings them back.
+    void setActive(bool active);
+    // The band limits a save of this document writes.
+    program::BandLimits bandLimits() const;
+
     program::CodeplugImage& image() { return m_image; }
     const program::CodeplugImage& image() const { return m_image; }
     program::ChannelTable& table() { return m_table; }
@@ -62,6 +69,7 @@ signals:
 
 private:
     program::CodeplugImage savedForm() const;
+    void encodeInto(program::CodeplugImage& image) const;
     void markSaved();
     void setPath(const QString& path);
 
@@ -70,6 +78,7 @@ private:
     program::CodeplugImage m_image;
     program::ChannelTable m_table;
     program::CodeplugImage m_saved; // what a save right after load/save/read would write
+    std::optional<program::BandLimits> m_ownBandLimits; // kept while not active
     QString m_path;
     QString m_title;
 };

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newDocumentStartsBlankWithNewDocumentValues();
+    void newAsksBeforeClearingTheActiveDocument();
+    void savedFileReopensWithTheSameBytes();
+    void openingAnOpenFileAgainGivesANewDocument();
+    void filesOfTheWrongLengthAreRefused();
+    void closingOnlyHidesTheWindow();
+    void saveAsProposesTheAppNameAndAddsTheExtension();
+    void aFailedSaveIsReportedAndKeepsTheOldFile();
+    void droppedFilesOpen();
+};
+
+class GridEditTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gridShowsTheTableWithItsLabelsAndHeaders();
+    void typedReceiveFrequencyFillsANewChannel();
+    void frequencyEditTakesOnlyDigitsAndThePoint();
+    void refusedReceiveFrequencyKeepsTheEditorOpen();
+    void enterClearsTheEditBoxWhereLeavingKeepsTheText();
+    void aClickElsewhereDoesNotLeaveARefusedCell();
+    void listsSelectByPrefixAndCommitTheChosenItem();
+    void settingsOfABlankChannelAreNotKept();
+    void nameEditHoldsSevenCharacters();
+    void escapeDropsTheEdit();
+    void f1GivesTheEditorsHelpContexts();
+    void chineseRunShowsChineseHeadersAndLists();
+};
+
+class TransferTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readFillsTheDocumentAndKeepsACopy();
+    void writeSendsTheGridToTheRadio();
+    void cancelBeforeStartOpensNoPort();
+    void failedReadLeavesTheDocumentUntouched();
+    void cancelledReadLeavesTheDocumentUntouched();
+    void commandsWaitWhileATransferRuns();
+    void readAndWriteThroughRadioSim();
+};
+
+class UnsavedChangesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void documentsAsLoadedOrSavedAskNothing();
+    void editedDocumentsAskEvenWhenHidden();
+    void anEditStillInTheEditorCounts();
+    void saveAnswerSavesAndCancelKeepsTheProgramOpen();
+};
+
+class PortSettingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsShowDevicesAndOnlyOpenablePortsAreEnabled();
+    void okStoresTheChoiceForTheNextConnection();
+};
