@@ -59,15 +59,15 @@ std::optional<std::string> addFault(RadioFaults& faults, std::string_view text) 
 }
 
 std::string faultHelp() {
-    return "  silent            never answer\n"
-           "  wake-only=N       answer only every N-th wake sequence\n"
-           "  junk-before-wake  send a stray byte before each wake answer\n"
-           "  bad-identity      answer the identification with an unknown model\n"
-           "  short-identity    answer the identification with 7 bytes instead of 8\n"
-           "  bad-confirm       answer the confirmation with 15 instead of 06\n"
-           "  no-ack=K          never acknowledge block K of a session\n"
-           "  short-read[=K]    leave out the last byte of every read reply (or block K's)\n"
-           "  hang-after=K      stop answering after K blocks, until the next wake\n";
+    return "        silent            never answer\n"
+           "        wake-only=N       answer only every N-th wake sequence\n"
+           "        junk-before-wake  send a stray byte before each wake answer\n"
+           "        bad-identity      answer the identification with an unknown model\n"
+           "        short-identity    answer the identification with 7 bytes instead of 8\n"
+           "        bad-confirm       answer the confirmation with 15 instead of 06\n"
+           "        no-ack=K          never acknowledge block K of a session\n"
+           "        short-read[=K]    leave out the last byte of every read reply (or block K's)\n"
+           "        hang-after=K      stop answering after K blocks, until the next wake\n";
 }
 
 } // namespace program::sim
