@@ -31,8 +31,8 @@ public:
     }
 };
 
-CodeplugImage randomImage(unsigned seed) {
-    std::mt19937 random(seed);
+CodeplugImage randomImage(unsigned generatorStart) {
+    std::mt19937 random(generatorStart);
     CodeplugImage image;
     for (auto& byte : image.bytes())
         byte = static_cast<std::uint8_t>(random());
