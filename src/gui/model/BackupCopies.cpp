@@ -4,6 +4,7 @@
 
 #include "model/FilePaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,7 +24,8 @@ BackupCopies::Result BackupCopies::saveReadCopy(const program::CodeplugImage& im
     const QString dir = folder();
     if (!QDir().mkpath(dir)) {
         result.path = dir;
-        result.error = QStringLiteral("cannot create the folder");
+        result.error =
+            QCoreApplication::translate("BackupCopies", "the folder could not be created");
         return result;
     }
     // Two reads within one second get "-2", "-3"... instead of replacing a copy.

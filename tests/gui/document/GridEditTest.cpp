@@ -2,11 +2,15 @@
 #include "DocumentTests.h"
 #include "ModalAnswerer.h"
 
+#include "app/CommandIds.h"
+#include "app/LanguagePack.h"
 #include "channels/ChannelControlIds.h"
+#include "link/ProgressDlg.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -295,4 +299,22 @@ void GridEditTest::chineseRunShowsChineseHeadersAndLists() {
     auto* power = qobject_cast<QComboBox*>(enterCell(h, 1, Power));
     QCOMPARE(power->itemText(0), QStringLiteral("低"));
     QCOMPARE(power->currentText(), QStringLiteral("高"));
+
+    // With the Chinese pack loaded, the windows and the messages speak Chinese.
+    LanguagePack pack;
+    const QString folder = QString::fromLocal8Bit(qgetenv("PROGRAM_BIN_DIR")) + QLatin1Char('/');
+    if (!pack.load(LanguagePack::fileFor(folder, QStringLiteral("Chinese"))))
+        QSKIP("the Chinese language pack is not built");
+    h.view().handleCommand(command::Read);
+    CProgressDlg* progress = h.view().progressDialog();
+    QCOMPARE(progress->windowTitle(), QStringLiteral("读数据"));
+    QCOMPARE(progress->statusLabel()->text(), QStringLiteral("尚未开始"));
+    QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+
+    ModalAnswerer answers;
+    QLineEdit* rx = typeInto(h, 2, RxFrequency, QStringLiteral("700"));
+    QTest::keyClick(rx, Qt::Key_Tab);
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY(!answers.seen[0].text.contains(QStringLiteral("Error")));
+    QVERIFY(!answers.seen[0].title.contains(QStringLiteral("Caution")));
 }

@@ -1,0 +1,118 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>BackupCopies</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>the folder could not be created</translation>
+    </message>
+</context>
+<context>
+    <name>CMyDocManager</name>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+The file is %2 bytes long; a codeplug file holds exactly 4096 bytes.</source>
+        <translation>Cannot open %1.
+The file is %2 bytes long; a codeplug file holds exactly 4096 bytes.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+The file could not be opened: %2</source>
+        <translation>Cannot open %1.
+The file could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.
+The file could not be read: %2</source>
+        <translation>Cannot open %1.
+The file could not be read: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1.
+The file could not be written: %2</source>
+        <translation>Cannot save %1.
+The file could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CPortSettingDlg</name>
+    <message>
+        <source>Port Setting</source>
+        <translation>Port Setting</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramView</name>
+    <message>
+        <source>Read Data</source>
+        <translation>Read Data</translation>
+    </message>
+    <message>
+        <source>Write Data</source>
+        <translation>Write Data</translation>
+    </message>
+    <message>
+        <source>Read from the radio; a copy was kept in %1</source>
+        <translation>Read from the radio; a copy was kept in %1</translation>
+    </message>
+    <message>
+        <source>Read from the radio; no copy could be kept in %1: %2</source>
+        <translation>Read from the radio; no copy could be kept in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>Progress：</translation>
+    </message>
+    <message>
+        <source>Not start yet</source>
+        <translation>Not start yet</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChangesDlg</name>
+    <message>
+        <source>&quot;%1&quot; holds changes that were not saved.</source>
+        <translation>"%1" holds changes that were not saved.</translation>
+    </message>
+    <message>
+        <source>Save them before the program closes?</source>
+        <translation>Save them before the program closes?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
