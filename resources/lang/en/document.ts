@@ -72,6 +72,10 @@ The file could not be written: %2</translation>
         <source>Read from the radio; no copy could be kept in %1: %2</source>
         <translation>Read from the radio; no copy could be kept in %1: %2</translation>
     </message>
+    <message>
+        <source>Written to the radio</source>
+        <translation>Written to the radio</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>

@@ -72,6 +72,10 @@ The file could not be written: %2</source>
         <source>Read from the radio; no copy could be kept in %1: %2</source>
         <translation>已从对讲机读取数据；但无法在 %1 保存备份：%2</translation>
     </message>
+    <message>
+        <source>Written to the radio</source>
+        <translation>已写入对讲机</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>

@@ -72,6 +72,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     if (auto* corner = findChild<QAbstractButton*>())
@@ -79,7 +80,8 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
 
     connect(m_editors, &ChannelEditors::editorCreated, this, &ChannelGrid::onEditorCreated);
     connect(m_editors, &ChannelEditors::editorKey, this, &ChannelGrid::onEditorKey);
-    applyColumnWidths(fittingUnitWidth());
+    m_fittingUnit = fittingUnitWidth();
+    applyColumnWidths(m_fittingUnit);
 }
 
 int ChannelGrid::fittingUnitWidth() const {
@@ -99,6 +101,17 @@ int ChannelGrid::fittingUnitWidth() const {
     fit(cellFont.horizontalAdvance(QStringLiteral("000.00000")), WidthFactors[1]);
     fit(cellFont.horizontalAdvance(QStringLiteral("WWWWWWWW")), WidthFactors[5]);
     return static_cast<int>(std::ceil(unit));
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    // The columns share the width the window gives them, keeping their proportions,
+    // and never get narrower than their texts need.
+    double factors = 0;
+    for (double factor : WidthFactors)
+        factors += factor;
+    const int available = viewport()->width() + verticalHeader()->width() - 2;
+    applyColumnWidths(std::max(m_fittingUnit, static_cast<int>(available / factors)));
 }
 
 void ChannelGrid::applyColumnWidths(int unit) {

@@ -46,6 +46,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void onEditorCreated(QWidget* editor, const QModelIndex& index);
@@ -61,4 +62,5 @@ private:
     QPersistentModelIndex m_editorIndex;
     bool m_keepingCell = false;
     int m_wheelDelta = 0;
+    int m_fittingUnit = 0;
 };

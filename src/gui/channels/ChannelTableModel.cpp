@@ -5,14 +5,20 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 
 const QColor ChannelTableModel::FixedTextColour(0, 50, 240);
 
 namespace {
 
+// Names are shown in Courier so their characters line up; a system without it
+// gets its fixed-pitch font instead.
 QFont nameFont() {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::Monospace);
+    if (!QFontInfo(font).fixedPitch())
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     return font;
 }
 

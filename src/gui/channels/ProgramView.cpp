@@ -97,7 +97,9 @@ void CProgramView::runTransfer() {
     commitOpenEditor();
     if (m_direction == Direction::Write) {
         m_doc.gridToImage();
-        transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite);
+        if (transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite)
+                .completed())
+            emit statusMessage(tr("Written to the radio"));
     } else {
         program::CodeplugImage image = m_doc.image();
         if (transfer.read(portDevice(), image).completed()) {

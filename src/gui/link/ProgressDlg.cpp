@@ -26,6 +26,7 @@ CProgressDlg::CProgressDlg(QWidget* parent)
     layout->addWidget(m_start, 2, 1);
     layout->addWidget(m_cancelButton, 2, 2);
     m_bar->setMinimumWidth(260);
+    m_bar->setTextVisible(false); // the status text counts the rows
     m_start->setDefault(true);
 
     connect(m_start, &QPushButton::clicked, this, &CProgressDlg::onStart);

@@ -2,7 +2,6 @@
 
 #include "app/IniFile.h"
 #include "app/MessageIds.h"
-#include "app/ProgramApp.h"
 #include "app/ProgramState.h"
 #include "app/StringTable.h"
 #include "channels/ChildFrame.h"
@@ -51,9 +50,6 @@ CMyDocManager::CMyDocManager(QMdiArea* area, program::ProgramState& state,
       m_userSettings(QString::fromStdString(state.appName)), m_recentFiles(m_userSettings),
       m_portOverrides(portOverridesOf(settings)) {
     connect(m_area, &QMdiArea::subWindowActivated, this, &CMyDocManager::onSubWindowActivated);
-    // F1 in a grid editor opens the help at the editor's context.
-    if (CProgramApp* app = CProgramApp::instance())
-        connect(this, &CMyDocManager::helpRequested, app, &CProgramApp::requestHelp);
 }
 
 // The documents' windows refer to the manager's settings: they go first.

@@ -120,6 +120,7 @@ void TransferTest::writeSendsTheGridToTheRadio() {
     QCOMPARE(h.view().progressDialog()->windowTitle(), QStringLiteral("Write Data"));
     QCOMPARE(h.view().progressDialog()->statusLabel()->text(), QStringLiteral("250"));
     QCOMPARE(h.text(3, TxFrequency), QStringLiteral("146.52000"));
+    QCOMPARE(h.window.statusBar()->currentMessage(), QStringLiteral("Written to the radio"));
 
     const auto sent = link.radio.memory.range(0, 0xFA0);
     const auto image = h.doc().image().range(0, 0xFA0);
