@@ -10,6 +10,7 @@
 #include "model/MyDocManager.h"
 #include "model/ProgramDoc.h"
 
+#include <QAction>
 #include <QMenuBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -124,12 +125,24 @@ void DocumentWindowsTest::aTransferLocksTheFrame() {
     CProgramApp app;
     QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
     CMainFrame& frame = *app.mainFrame();
+    CommandActions& commands = frame.commands();
     emit frame.docManager().transferRunningChanged(true);
-    QVERIFY(!frame.commands().isEnabled(command::Read));
-    QVERIFY(!frame.commands().isEnabled(command::FileNew));
+    for (int id :
+         {command::FileNew, command::FileOpen, command::FileClose, command::FileSave,
+          command::FilePrint, command::AppExit, command::Read, command::Write, command::ComSetup,
+          command::About, command::OptionalFeatures, command::ParameterAdjust}) {
+        for (QAction* action : commands.actionsOf(id))
+            QVERIFY2(!action->isEnabled(), qPrintable(QString::number(id)));
+    }
+    for (int id : {command::ControlBar, command::ViewToolbar, command::HelpTopics})
+        QVERIFY(commands.isEnabled(id));
+    // Neither the close box nor a routed Exit ends the program meanwhile.
     QVERIFY(!frame.close());
+    frame.onCommand(command::AppExit);
+    QVERIFY(frame.isVisible());
+
     emit frame.docManager().transferRunningChanged(false);
-    QVERIFY(frame.commands().isEnabled(command::Read));
+    QVERIFY(commands.isEnabled(command::Read));
     // An untouched new document closes without a question.
     ModalAnswer noQuestion;
     QVERIFY(frame.close());

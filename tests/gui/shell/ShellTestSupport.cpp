@@ -11,23 +11,21 @@
 #include <map>
 
 ProgramFolder::ProgramFolder(const QStringList& setupLines, bool withPictures) {
-    QByteArray ini = "[Setup]\r\n";
-    for (const QString& line : setupLines)
-        ini += line.toUtf8() + "\r\n";
+    QByteArray ini = "[Setup]\r\n" + setupLines.join("\r\n").toUtf8() + "\r\n";
     ini += QByteArray("[English]\r\nCompany=") + EnglishCompany + "\r\nTitle=" + EnglishTitle +
            "\r\nAbout Title=About Acme\r\nVersion=Version 2.5\r\nCopyrights=Copyright 2026\r\n"
            "Copyrights Owner=Acme Radio Ltd\r\n";
     ini += QByteArray("[Chinese]\r\nCompany=") + ChineseCompany + "\r\nTitle=" + ChineseTitle +
            "\r\nAbout Title=关于测试\r\nVersion=版本 2.5\r\nCopyrights=版权 2026\r\n"
            "Copyrights Owner=测试无线电公司\r\n";
-    write(QStringLiteral("Program.ini"), ini);
-    copyFromBin(QStringLiteral("English.rcc"));
-    copyFromBin(QStringLiteral("Chinese.rcc"));
-    if (withPictures) {
-        copyFromBin(QStringLiteral("startup.bmp"));
-        copyFromBin(QStringLiteral("title.ico"));
-        copyFromBin(QStringLiteral("background.bmp"));
-    }
+    write("Program.ini", ini);
+    QStringList files{"English.rcc", "Chinese.rcc"};
+    if (withPictures)
+        files << "startup.bmp"
+              << "title.ico"
+              << "background.bmp";
+    for (const QString& file : files)
+        copyFromBin(file);
 }
 
 void ProgramFolder::copyFromBin(const QString& name, const QString& asName) const {
@@ -57,9 +55,8 @@ ModalAnswer::ModalAnswer(QMessageBox::StandardButton press) : m_press(press) {
     m_timer.start(10);
 }
 
-ModalAnswer::ModalAnswer(const QString& buttonText) : m_pressText(buttonText) {
-    connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::poll);
-    m_timer.start(10);
+ModalAnswer::ModalAnswer(const QString& buttonText) : ModalAnswer(QMessageBox::NoButton) {
+    m_pressText = buttonText;
 }
 
 void ModalAnswer::poll() {
@@ -69,21 +66,19 @@ void ModalAnswer::poll() {
     seen = true;
     m_timer.stop();
     mainFrameExisted = findMainFrame() != nullptr;
-    title = modal->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box) {
         text = box->text();
         for (QAbstractButton* button : box->buttons())
             buttons.append(button->text());
     }
     if (inspect)
         inspect(modal);
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        for (QAbstractButton* button : box->buttons()) {
-            if ((!m_pressText.isEmpty() && button->text() == m_pressText) ||
-                (m_pressText.isEmpty() && box->button(m_press) == button)) {
-                button->click();
-                return;
-            }
+    for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>()) {
+        if (m_pressText.isEmpty() ? box->button(m_press) == button
+                                  : button->text() == m_pressText) {
+            button->click();
+            return;
         }
     }
     modal->close();
@@ -115,33 +110,27 @@ QList<int> commandIds(const QMenu& menu) {
 }
 
 namespace {
-std::map<QString, TestFactory>& registry() {
-    static std::map<QString, TestFactory> tests;
+std::map<QString, std::function<std::unique_ptr<QObject>()>>& registry() {
+    static std::map<QString, std::function<std::unique_ptr<QObject>()>> tests;
     return tests;
 }
 } // namespace
 
-int registerTest(const char* name, TestFactory factory) {
+int registerTest(const char* name, std::function<std::unique_ptr<QObject>()> factory) {
     registry()[QString::fromLatin1(name)] = std::move(factory);
     return 0;
 }
 
-// Used by main(): runs the named class, or every class when no name is given.
 int runRegisteredTests(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    QString only;
-    if (arguments.size() > 1 && registry().count(arguments[1])) {
-        only = arguments[1];
-        arguments.removeAt(1);
-    }
+    const QString only =
+        arguments.size() > 1 && registry().count(arguments[1]) ? arguments.takeAt(1) : QString();
     int failures = 0;
     for (const auto& [name, factory] : registry()) {
-        if (!only.isEmpty() && name != only)
-            continue;
-        std::unique_ptr<QObject> test = factory();
-        failures += QTest::qExec(test.get(), arguments);
+        if (only.isEmpty() || name == only)
+            failures += QTest::qExec(factory().get(), arguments);
     }
     return failures;
 }

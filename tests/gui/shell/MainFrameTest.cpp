@@ -1,0 +1,147 @@
+#include "ShellTestSupport.h"
+
+#include "app/CommandActions.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/MdiBackground.h"
+#include "app/NavigationBar.h"
+#include "app/NavigationTitleBar.h"
+#include "app/ProgramApp.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void choosingASectionTwiceRunsItTwiceAndTheRootNothing();
+    void ctrlBAndTheCloseButtonToggleTheBarAndItsCheckMark();
+    void barWidthStaysBetween11PixelsAndHalfTheWindow();
+    void f1AsksForHelp();
+    void backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture();
+
+private:
+    void click(QTreeWidgetItem* item);
+    int checkedControlBarItems() const;
+
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<CProgramApp> m_app;
+    CMainFrame* m_frame = nullptr;
+    NavigationBar* m_bar = nullptr;
+};
+
+void MainFrameTest::init() {
+    m_folder = std::make_unique<ProgramFolder>(QStringList{"Language=English"});
+    m_app = std::make_unique<CProgramApp>();
+    QVERIFY(m_app->initInstance({m_folder->argv0(), "--no-splash"}));
+    m_frame = m_app->mainFrame();
+    m_bar = m_frame->navigationBar();
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame));
+}
+
+void MainFrameTest::cleanup() {
+    m_app.reset();
+    m_folder.reset();
+}
+
+void MainFrameTest::click(QTreeWidgetItem* item) {
+    QTreeWidget* tree = m_bar->tree();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
+
+int MainFrameTest::checkedControlBarItems() const {
+    int checked = 0;
+    for (QAction* action : m_frame->commands().actionsOf(command::ControlBar))
+        checked += action->isChecked();
+    return checked;
+}
+
+void MainFrameTest::choosingASectionTwiceRunsItTwiceAndTheRootNothing() {
+    QCOMPARE(m_bar->windowTitle(), QString(ProgramFolder::EnglishCompany));
+    QCOMPARE(m_bar->root()->text(0), QString(ProgramFolder::EnglishCompany));
+    QSignalSpy chosen(m_bar, &NavigationBar::commandChosen);
+    QTreeWidgetItem* features = m_bar->root()->child(1);
+    QCOMPARE(features->text(0), QString("Optional Features"));
+    click(features);
+    click(features);
+    click(m_bar->root());
+    QCOMPARE(chosen.count(), 2);
+    QCOMPARE(chosen.at(1).at(0).toInt(), command::OptionalFeatures);
+
+    // From the keyboard: arrows only move, Enter chooses, the root stays silent.
+    m_bar->tree()->setCurrentItem(m_bar->root()->child(2));
+    QTest::keyClick(m_bar->tree(), Qt::Key_Up);
+    QTest::keyClick(m_bar->tree(), Qt::Key_Return);
+    QCOMPARE(chosen.count(), 3);
+    QCOMPARE(chosen.at(2).at(0).toInt(), command::OptionalFeatures);
+    m_bar->tree()->setCurrentItem(m_bar->root());
+    QTest::keyClick(m_bar->tree(), Qt::Key_Return);
+    QCOMPARE(chosen.count(), 3);
+}
+
+void MainFrameTest::ctrlBAndTheCloseButtonToggleTheBarAndItsCheckMark() {
+    const int items = checkedControlBarItems();
+    QVERIFY(items >= 1); // the View menus of both menu bars
+    QTest::keyClick(m_frame, Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(m_bar->isHidden());
+    QCOMPARE(checkedControlBarItems(), 0);
+    QTest::keyClick(m_frame, Qt::Key_B, Qt::ControlModifier);
+    QVERIFY(m_bar->isVisible());
+    QCOMPARE(checkedControlBarItems(), items);
+
+    auto* titleBar = qobject_cast<NavigationTitleBar*>(m_bar->titleBarWidget());
+    QTest::mouseClick(titleBar->closeButton(), Qt::LeftButton);
+    QVERIFY(m_bar->isHidden());
+    QCOMPARE(checkedControlBarItems(), 0);
+}
+
+void MainFrameTest::barWidthStaysBetween11PixelsAndHalfTheWindow() {
+    m_frame->showNormal();
+    m_frame->resize(1000, 700);
+    m_frame->resizeDocks({m_bar}, {3}, Qt::Horizontal);
+    QTRY_COMPARE(m_bar->width(), NavigationBar::MinimumWidth);
+    m_frame->resizeDocks({m_bar}, {900}, Qt::Horizontal);
+    QTRY_VERIFY(m_bar->width() > 400);
+    QVERIFY2(m_bar->width() <= m_frame->width() / 2, qPrintable(QString::number(m_bar->width())));
+    m_frame->resize(600, 700); // the limit follows the window
+    QTRY_VERIFY(m_bar->width() <= 300);
+}
+
+void MainFrameTest::f1AsksForHelp() {
+    QSignalSpy help(m_app.get(), &CProgramApp::helpRequested);
+    QTest::keyClick(m_frame, Qt::Key_F1);
+    m_frame->onCommand(command::HelpTopics);
+    QCOMPARE(help.count(), 2);
+    QCOMPARE(help.at(0).at(0).toString(), QString("enHelp.qch"));
+    QVERIFY(help.at(0).at(1).toInt() > 0);
+    QCOMPARE(help.at(1).at(1).toInt(), 0); // the first page
+}
+
+void MainFrameTest::backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture() {
+    auto rgb = [](const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage builtIn = rgb(MdiBackground::builtInPicture());
+    QVERIFY(!builtIn.isNull());
+    QCOMPARE(rgb(m_frame->mdiArea()->background().texture()), builtIn);
+
+    m_folder->copyFromBin("background.bmp");
+    QMdiArea area;
+    MdiBackground::apply(area, m_folder->path());
+    const QImage tile = rgb(QPixmap(m_folder->path() + "background.bmp"));
+    area.resize(3 * tile.width() + 5, 2 * tile.height() + 3);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    // Tiled from the top-left corner of the document area.
+    const QImage shown = area.viewport()->grab().toImage();
+    for (QPoint p : {QPoint(1, 1), QPoint(tile.width() / 2, 7)})
+        QCOMPARE(shown.pixel(p + QPoint(2 * tile.width(), tile.height())), tile.pixel(p));
+}
+
+SHELL_TEST(MainFrameTest);
+#include "MainFrameTest.moc"
