@@ -164,6 +164,20 @@ TEST_F(PosixSerialLinkTest, ClearKeepsWrittenBytesAndDropsUnreadInput) {
     EXPECT_TRUE(link.read(1).bytes.empty());
 }
 
+// A radio on a pseudo-terminal answers before the program's next call: a clear
+// straight after a write must keep that answer, yet drop what came before the write.
+TEST_F(PosixSerialLinkTest, ClearAfterAWriteKeepsTheAnswerToIt) {
+    setReadTimeouts(30, 100, 90);
+    pty.send({0x15, 0x15});
+    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(link.write(Bytes{0x06}));
+    EXPECT_EQ(pty.receive(1), Bytes{0x06});
+    pty.send({0x06});
+    std::this_thread::sleep_for(50ms);
+    link.clear();
+    EXPECT_EQ(link.read(2).bytes, Bytes{0x06});
+}
+
 TEST_F(PosixSerialLinkTest, EveryByteValuePassesUnchangedBothWays) {
     // No flow control (0x11, 0x13 are data), no line editing, no CR/LF mapping,
     // no signals from 0x03, no echo.

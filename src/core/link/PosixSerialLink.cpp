@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -178,6 +179,7 @@ SerialOpenResult PosixSerialLink::open(const std::string& device) {
     }
     ::ioctl(fd, TIOCEXCL);
     m_fd = fd;
+    m_staleAtWrite.reset();
     applyLineSettings(m_fd, LineSettings{});
     ::tcflush(m_fd, TCIOFLUSH);
     return {Status::Opened, {}};
@@ -199,6 +201,7 @@ void PosixSerialLink::setLineSettings(const LineSettings& settings) {
 }
 
 void PosixSerialLink::purge() {
+    m_staleAtWrite.reset();
     if (m_fd >= 0)
         ::tcflush(m_fd, TCIOFLUSH);
 }
@@ -209,7 +212,30 @@ void PosixSerialLink::clear() {
     // write() returns as soon as the bytes are queued; throwing the output away here
     // would lose the command the radio is about to answer. Let it leave first.
     ::tcdrain(m_fd);
-    ::tcflush(m_fd, TCIFLUSH);
+    const auto stale = std::exchange(m_staleAtWrite, std::nullopt);
+    if (stale)
+        discardInput(std::min(*stale, pendingInput()));
+    else
+        ::tcflush(m_fd, TCIFLUSH);
+}
+
+std::size_t PosixSerialLink::pendingInput() const {
+    int count = 0;
+    if (::ioctl(m_fd, FIONREAD, &count) != 0 || count < 0)
+        return 0;
+    return static_cast<std::size_t>(count);
+}
+
+void PosixSerialLink::discardInput(std::size_t count) {
+    std::uint8_t buffer[256];
+    while (count > 0) {
+        const ssize_t got = ::read(m_fd, buffer, std::min(sizeof buffer, count));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return;
+        count -= static_cast<std::size_t>(got);
+    }
 }
 
 SerialReadResult PosixSerialLink::read(std::size_t count) {
@@ -253,6 +279,7 @@ SerialReadResult PosixSerialLink::read(std::size_t count) {
 bool PosixSerialLink::write(std::span<const std::uint8_t> bytes) {
     if (m_fd < 0)
         return false;
+    m_staleAtWrite = pendingInput();
     const auto deadline = totalDeadline(Clock::now(), m_timeouts.writeTotalMultiplier,
                                         m_timeouts.writeTotalConstant, bytes.size());
     std::size_t sent = 0;

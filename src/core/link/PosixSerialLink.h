@@ -2,6 +2,8 @@
 
 #include "link/SerialLink.h"
 
+#include <optional>
+
 namespace program {
 
 // A serial device driven through termios and poll(): raw 8N1 without flow
@@ -28,14 +30,24 @@ public:
     void setTimeouts(const SerialTimeouts& timeouts) override { m_timeouts = timeouts; }
 
     void purge() override;
+    // Lets the output drain, then throws away the input that had arrived before the
+    // latest write (or all unread input when nothing was written since the last
+    // clear). On a real line the radio cannot have answered a byte that is still
+    // leaving, so a clear straight after a write never loses the answer to it; a
+    // pseudo-terminal answers at once, and this keeps the two alike.
     void clear() override;
 
     SerialReadResult read(std::size_t count) override;
     bool write(std::span<const std::uint8_t> bytes) override;
 
 private:
+    std::size_t pendingInput() const;
+    void discardInput(std::size_t count);
+
     int m_fd = -1;
     SerialTimeouts m_timeouts;
+    // Unread input bytes at the moment of the latest write since the last clear.
+    std::optional<std::size_t> m_staleAtWrite;
 };
 
 } // namespace program
