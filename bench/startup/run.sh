@@ -13,7 +13,8 @@ cd "$(dirname "$0")/../.."
 root=$(pwd)
 runs=${1:-15}
 
-build="$root/build-release"
+# A build folder of its own, so no other build replaces the programs mid-run.
+build="${BUILD:-$root/build-bench-startup}"
 lock=/tmp/program-build.lock
 flock "$lock" cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPROGRAM_BUILD_TESTS=OFF \
     -DPROGRAM_BUILD_BENCH=OFF >/dev/null
@@ -54,7 +55,9 @@ for _ in $(seq 1 "$runs"); do
 done
 INNER
 
-results=$(xvfb-run -a -s "-screen 0 1280x800x24" bash "$measure" \
+# Other virtual X servers may be starting at the same moment: look for a free
+# display from a random number up, so two of them never take the same one.
+results=$(xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash "$measure" \
     "$build/bin/Program" "$build/bench-startup/bare_main_window" "$runs")
 
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }

@@ -45,6 +45,8 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid"
 INNER
-xvfb-run -a -s "-screen 0 1280x800x24" bash "$inner" "$program" "$shot"
+# Other virtual X servers may be starting at the same moment: look for a free
+# display from a random number up, so two of them never take the same one.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash "$inner" "$program" "$shot"
 [ -s "$shot" ] || { echo "no screenshot"; exit 1; }
 echo "screenshot: $shot"
