@@ -4,7 +4,7 @@
 
 #include "app/ProgramState.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -66,6 +66,15 @@ QString HelpController::collectionFor(const QString& helpFile) const {
 
 void HelpController::showHelp(const QString& helpFile, int context) {
     HelpViewer* window = viewerFor(helpFile);
+    // Help asked for from a modal dialog would be blocked by it: it comes up over
+    // the dialog instead, and the dialog goes on once it is closed.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        modal && modal != window ? Qt::ApplicationModal : Qt::NonModal;
+    if (window->windowModality() != modality) {
+        window->hide();
+        window->setWindowModality(modality);
+    }
     window->showContext(context);
     window->show();
     window->raise();

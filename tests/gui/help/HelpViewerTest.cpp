@@ -6,6 +6,8 @@
 #include "help/HelpController.h"
 #include "help/HelpViewer.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -34,6 +36,7 @@ private slots:
     void missingFileIsNamedAndRequestsDoNothing();
     void indexAndSearchFindTopics();
     void controllerKeepsOneWindowPerFileAndFindsAFileThatAppears();
+    void helpFromAModalDialogComesUpOverIt();
 
 private:
     QTemporaryDir m_dir;
@@ -180,6 +183,31 @@ void HelpViewerTest::controllerKeepsOneWindowPerFileAndFindsAFileThatAppears() {
     HelpViewer* chinese = help.viewer(QStringLiteral("chHelp.qch"));
     QVERIFY(chinese->isAvailable());
     QCOMPARE(chinese->currentUrl().fragment(), QStringLiteral("decode"));
+}
+
+// Help asked for from a modal dialog must not be blocked by that dialog.
+void HelpViewerTest::helpFromAModalDialogComesUpOverIt() {
+    QTemporaryDir folder;
+    QVERIFY(
+        QFile::copy(builtHelpFile("enHelp.qch"), folder.filePath(QStringLiteral("enHelp.qch"))));
+    HelpController help(folder.path(), program::Language::English);
+
+    QDialog dialog;
+    dialog.setModal(true);
+    dialog.show();
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    help.showHelp(QStringLiteral("enHelp.qch"), 1009);
+    HelpViewer* viewer = help.viewer(QStringLiteral("enHelp.qch"));
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(QApplication::activeModalWidget(), viewer);
+
+    viewer->close();
+    dialog.close();
+    help.showHelp(QStringLiteral("enHelp.qch"), 1009);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->windowModality(), Qt::NonModal);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 HELP_TEST(HelpViewerTest);
