@@ -32,6 +32,11 @@ timer=$1
 program=$2
 baseline=$3
 runs=$4
+# The virtual server may still be coming up on a busy machine; wait until it answers.
+for _ in $(seq 1 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
 # One untimed start of each fills the file caches.
 "$timer" "$program" --no-splash >/dev/null
 "$timer" "$baseline" >/dev/null

@@ -17,6 +17,11 @@ cat >"$inner" <<'INNER'
 set -euo pipefail
 program=$1
 shot=$2
+# The virtual server may still be coming up on a busy machine; wait until it answers.
+for _ in $(seq 1 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
 "$program" --no-splash &
 pid=$!
 window=""
