@@ -36,7 +36,6 @@ private slots:
     void everyContextLeadsToATopicInBothFiles();
     void everyMenuCommandOfBothPacksHasAContext_data();
     void everyMenuCommandOfBothPacksHasAContext();
-    void dialogsWithTheirOwnRules();
 };
 
 void HelpContextsTest::everyContextLeadsToATopicInBothFiles_data() {
@@ -90,22 +89,6 @@ void HelpContextsTest::everyMenuCommandOfBothPacksHasAContext() {
     const QList<int> contexts = helpcontext::all();
     for (int id : std::as_const(commands))
         QVERIFY2(contexts.contains(id), qPrintable(QString::number(id)));
-}
-
-void HelpContextsTest::dialogsWithTheirOwnRules() {
-    // The language buttons stand for the Language command, other controls for
-    // themselves.
-    QCOMPARE(helpcontext::languageDialog(1076), command::Language);
-    QCOMPARE(helpcontext::languageDialog(1077), command::Language);
-    QCOMPARE(helpcontext::languageDialog(1), 1);
-    // All four side-key choices, and only they, stand for Key Assignment, whose
-    // help is always the English file.
-    for (int choice = 1076; choice <= 1079; ++choice)
-        QCOMPARE(helpcontext::keyAssignmentDialog(choice), command::KeyAssignment);
-    QCOMPARE(helpcontext::keyAssignmentDialog(1075), 1075);
-    QCOMPARE(helpcontext::keyAssignmentDialog(1080), 1080);
-    QCOMPARE(helpcontext::keyAssignmentHelpFile(), QStringLiteral("enHelp.qch"));
-    QVERIFY(QFile::exists(builtHelpFile("enHelp.qch")));
 }
 
 HELP_TEST(HelpContextsTest);

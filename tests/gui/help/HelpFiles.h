@@ -3,7 +3,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -11,9 +10,6 @@
 // The help files as the build places them beside the program.
 QString builtHelpFile(const char* name);
 inline const char* const HelpFileNames[] = {"enHelp.qch", "chHelp.qch"};
-
-// The page a help address names, as the help file holds it, decoded.
-QString pageText(const QString& helpFile, const QUrl& url);
 
 struct HelpTestClass {
     const char* name;
