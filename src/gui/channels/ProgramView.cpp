@@ -58,6 +58,13 @@ bool CProgramView::handleCommand(int id) {
     }
 }
 
+void CProgramView::hideEvent(QHideEvent* event) {
+    // A hidden document cannot be the one a waiting Read or Write works on.
+    if (!m_transferRunning)
+        m_progress->finish();
+    QWidget::hideEvent(event);
+}
+
 bool CProgramView::commitOpenEditor() {
     return m_grid->commitOpenEditor();
 }

@@ -54,6 +54,9 @@ signals:
     void helpRequested(int context);
     void statusMessage(const QString& text);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void openProgress(Direction direction);
     void runTransfer();

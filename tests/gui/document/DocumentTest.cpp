@@ -2,6 +2,8 @@
 #include "DocumentTests.h"
 #include "ModalAnswerer.h"
 
+#include "app/CommandIds.h"
+#include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
 #include "support/TempDir.h"
 
@@ -138,6 +140,25 @@ void DocumentTest::filesOfTheWrongLengthAreRefused() {
     QVERIFY(h.manager->openDocument(zeros));
 }
 
+void DocumentTest::radioTypeAndRecentFilesAreKeptPerUser() {
+    DocumentHarness h;
+    QStringList opened;
+    for (int n = 1; n <= 5; ++n) {
+        program::CodeplugImage image = program::factoryDefaults();
+        image.set(0xFE1, static_cast<std::uint8_t>(0x10 + n));
+        const QString file = h.path(QStringLiteral("type-%1.dat").arg(n));
+        writeBytes(file.toStdString(), bytesOf(image));
+        QVERIFY(h.manager->openDocument(file));
+        opened.prepend(QFileInfo(file).absoluteFilePath());
+    }
+    // The four newest, newest first.
+    QCOMPARE(h.manager->recentFiles().files(), opened.mid(0, 4));
+    // A new document starts with the type of the last file decoded.
+    h.manager->createNewDocument();
+    QCOMPARE(h.doc().image().at(0xFE1), std::uint8_t{0x15});
+    QCOMPARE(h.manager->userSettings().radioType(), std::uint8_t{0x15});
+}
+
 void DocumentTest::closingOnlyHidesTheWindow() {
     DocumentHarness h;
     CChildFrame* frame = h.manager->createNewDocument();
@@ -154,6 +175,13 @@ void DocumentTest::closingOnlyHidesTheWindow() {
     // The window's own close box hides it too.
     QVERIFY(!frame->close());
     QVERIFY(frame->isHidden());
+
+    // A Read waiting for Start goes away with its window.
+    h.manager->showActive();
+    h.view().handleCommand(command::Read);
+    QVERIFY(h.view().progressDialog()->isVisible());
+    h.manager->closeActive();
+    QVERIFY(!h.view().progressDialog()->isVisible());
 }
 
 void DocumentTest::saveAsProposesTheAppNameAndAddsTheExtension() {

@@ -10,6 +10,7 @@ private slots:
     void savedFileReopensWithTheSameBytes();
     void openingAnOpenFileAgainGivesANewDocument();
     void filesOfTheWrongLengthAreRefused();
+    void radioTypeAndRecentFilesAreKeptPerUser();
     void closingOnlyHidesTheWindow();
     void saveAsProposesTheAppNameAndAddsTheExtension();
     void aFailedSaveIsReportedAndKeepsTheOldFile();

@@ -70,6 +70,7 @@ void TransferTest::readFillsTheDocumentAndKeepsACopy() {
     link.radio.memory = radioMemory(h);
     QDir(BackupCopies::folder()).removeRecursively();
     QSignalSpy running(h.manager.get(), &CMyDocManager::transferRunningChanged);
+    ModalAnswerer answers; // a completed read shows no message
 
     CProgressDlg* dialog = h.view().progressDialog();
     h.view().handleCommand(command::Read);
@@ -80,6 +81,7 @@ void TransferTest::readFillsTheDocumentAndKeepsACopy() {
     QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, TransferTimeoutMs));
 
+    QVERIFY(answers.seen.isEmpty());
     QVERIFY(h.doc().image() == link.radio.memory);
     QCOMPARE(h.text(1, Name), QStringLiteral("CALL"));
     QCOMPARE(h.text(7, BusyLock), QStringLiteral("Carrier"));
@@ -116,7 +118,9 @@ void TransferTest::writeSendsTheGridToTheRadio() {
     h.grid().setCurrentIndex(h.cell(3, RxFrequency));
     auto* edit = qobject_cast<QLineEdit*>(h.grid().openEditor());
     QTest::keyClicks(edit, QStringLiteral("146.52"));
+    ModalAnswerer answers;
     QVERIFY(runTransfer(h, command::Write));
+    QVERIFY(answers.seen.isEmpty());
     QCOMPARE(h.view().progressDialog()->windowTitle(), QStringLiteral("Write Data"));
     QCOMPARE(h.view().progressDialog()->statusLabel()->text(), QStringLiteral("250"));
     QCOMPARE(h.text(3, TxFrequency), QStringLiteral("146.52000"));
@@ -258,6 +262,7 @@ void TransferTest::readAndWriteThroughRadioSim() {
     testsupport::writeBytes(imagePath.toStdString(),
                             {memory.bytes().begin(), memory.bytes().end()});
 
+    ModalAnswerer answers; // any message here is a failure, not a wait
     QProcess radio;
     radio.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     radio.start(sim, {"--link", linkPath, "--image", imagePath, "--dump", dumpPath, "--log",
@@ -267,6 +272,7 @@ void TransferTest::readAndWriteThroughRadioSim() {
     QCOMPARE(QString::fromStdString(h.view().portDevice()), linkPath);
 
     QVERIFY(runTransfer(h, command::Read));
+    QVERIFY2(answers.seen.isEmpty(), qPrintable(answers.seen.value(0).text));
     QVERIFY(h.doc().image() == memory);
     QCOMPARE(h.text(1, Name), QStringLiteral("CALL"));
 
@@ -275,6 +281,7 @@ void TransferTest::readAndWriteThroughRadioSim() {
     name->clear();
     QTest::keyClicks(name, QStringLiteral("SIM"));
     QVERIFY(runTransfer(h, command::Write));
+    QVERIFY2(answers.seen.isEmpty(), qPrintable(answers.seen.value(0).text));
 
     radio.terminate();
     QVERIFY(radio.waitForFinished(5000));
