@@ -27,7 +27,6 @@ private slots:
     void enterClearsTheEditBoxWhereLeavingKeepsTheText();
     void aClickElsewhereDoesNotLeaveARefusedCell();
     void listsSelectByPrefixAndCommitTheChosenItem();
-    void settingsOfABlankChannelAreNotKept();
     void nameEditHoldsSevenCharacters();
     void escapeDropsTheEdit();
     void f1GivesTheEditorsHelpContexts();

@@ -223,18 +223,6 @@ void GridEditTest::listsSelectByPrefixAndCommitTheChosenItem() {
     QCOMPARE(h.grid().currentIndex(), h.cell(2, DecodeTone));
 }
 
-void GridEditTest::settingsOfABlankChannelAreNotKept() {
-    DocumentHarness h;
-    h.manager->createNewDocument();
-    auto* tone = qobject_cast<QComboBox*>(enterCell(h, 3, EncodeTone));
-    tone->setCurrentIndex(5);
-    QTest::keyClick(tone, Qt::Key_Tab);
-    QCOMPARE(h.text(3, EncodeTone), QString());
-    QLineEdit* name = typeInto(h, 3, Name, QStringLiteral("X"));
-    QTest::keyClick(name, Qt::Key_Tab);
-    QCOMPARE(h.text(3, Name), QString());
-}
-
 void GridEditTest::nameEditHoldsSevenCharacters() {
     DocumentHarness h;
     h.manager->createNewDocument();

@@ -168,13 +168,6 @@ void TransferTest::failedReadLeavesTheDocumentUntouched() {
     QVERIFY(h.doc().image() == before);
     QVERIFY(h.doc().table() == tableBefore);
     QCOMPARE(backupCopies(), copiesBefore);
-
-    // A radio with another password is refused before any block is read.
-    link.radio.unacknowledgedBlock = 0;
-    link.radio.memory.set(0xFE2, 0x31);
-    QVERIFY(runTransfer(h, command::Read));
-    QVERIFY(answers.sawText(QStringLiteral("Password Error!")));
-    QVERIFY(h.doc().image() == before);
 }
 
 void TransferTest::cancelledReadLeavesTheDocumentUntouched() {
