@@ -6,6 +6,8 @@ set -euo pipefail
 program=$1
 artifacts=$2
 mkdir -p "$artifacts"
+# The test runner may ask Qt for its offscreen platform; this test wants a real X window.
+export QT_QPA_PLATFORM=xcb
 # The X libraries keep a few allocations until the process ends.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/x11-leaks.supp"
 shot="$artifacts/program-smoke.png"
