@@ -94,4 +94,26 @@ Click the OK button to continue, or click Cancel button to exit.</translation>
         <translation>Caution</translation>
     </message>
 </context>
+<context>
+    <name>CProgramApp</name>
+    <message>
+        <source>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</source>
+        <translation>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+</context>
 </TS>

@@ -94,4 +94,26 @@ Click the OK button to continue, or click Cancel button to exit.</source>
         <translation>注意</translation>
     </message>
 </context>
+<context>
+    <name>CProgramApp</name>
+    <message>
+        <source>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</source>
+        <translation>无法将新的语言写入 %1，程序仍使用原来的语言。请检查程序所在的文件夹是否可以写入。</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+</context>
 </TS>

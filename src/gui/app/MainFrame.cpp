@@ -9,6 +9,7 @@
 #include "app/ShellTexts.h"
 #include "channels/ChildFrame.h"
 #include "channels/ProgramView.h"
+#include "help/HelpContexts.h"
 #include "model/MyDocManager.h"
 
 #include <QCloseEvent>
@@ -19,10 +20,6 @@
 #include <QToolBar>
 
 namespace {
-
-// F1 in the main window asks for the page of the document window (the help
-// contexts of windows follow their resource ids, above those of the commands).
-constexpr int MainWindowHelpContext = 0x10000 + command::MenuDocument;
 
 // Commands that stay available while the radio link runs: they only show or hide
 // parts of the main window, or help.
@@ -98,7 +95,8 @@ CMainFrame::CMainFrame(CProgramApp& app)
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
-    connect(m_docManager, &CMyDocManager::helpRequested, &app, &CProgramApp::requestHelp);
+    connect(m_docManager, &CMyDocManager::helpRequested, &app,
+            [&app](int context) { app.requestHelp(context); });
     m_docManager->acceptDrops(this);
     updateMenuBar();
     updateToggleChecks();
@@ -208,7 +206,6 @@ void CMainFrame::onCommand(int id) {
     case command::Read:
     case command::Write:
     case command::ComSetup:
-    case command::Language:
         if (CProgramView* view = activeView())
             view->handleCommand(id);
         break;
@@ -223,14 +220,17 @@ void CMainFrame::onCommand(int id) {
     case command::ControlBar:
         toggleNavigationBar();
         break;
+    case command::Language:
+        m_app.chooseLanguage(this);
+        break;
     case command::About:
         m_app.showAbout(this);
         break;
     case command::HelpTopics:
-        m_app.requestHelp(0);
+        m_app.requestHelp(helpcontext::DefaultTopic);
         break;
     case command::ContextHelp:
-        m_app.requestHelp(MainWindowHelpContext);
+        m_app.requestHelp(helpcontext::MainWindow);
         break;
     default:
         // The editors of the optional features, the signalling and the service

@@ -2,10 +2,14 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandIds.h"
+#include "app/LanguageDlg.h"
 #include "app/MainFrame.h"
 #include "app/SettingsText.h"
 #include "app/ShellTexts.h"
 #include "app/SplashWindow.h"
+#include "help/ContextHelp.h"
+#include "help/HelpContexts.h"
+#include "help/HelpController.h"
 #include "model/MyDocManager.h"
 
 #include <QApplication>
@@ -23,12 +27,14 @@ const char* const SettingsFileName = "Program.ini";
 const char* const NoSplashOption = "--no-splash";
 } // namespace
 
-CProgramApp::CProgramApp() {
+CProgramApp::CProgramApp() : m_restarter(std::make_unique<DetachedRestarter>()) {
     s_instance = this;
 }
 
 CProgramApp::~CProgramApp() {
     exitInstance();
+    m_contextHelp.reset();
+    m_help.reset();
     m_mainFrame.reset();
     if (s_instance == this)
         s_instance = nullptr;
@@ -82,7 +88,9 @@ void CProgramApp::readLanguage() {
     // Only the exact name selects Chinese; "chinese" runs in English.
     m_state.language =
         m_state.languageName == "Chinese" ? program::Language::Chinese : program::Language::English;
-    m_state.helpFile = m_state.language == program::Language::Chinese ? "chHelp.qch" : "enHelp.qch";
+    m_state.helpFile = m_state.language == program::Language::Chinese
+                           ? helpcontext::ChineseHelpFile
+                           : helpcontext::EnglishHelpFile;
 
     // Qt's own buttons and dialogs follow the language, even in the message that
     // says the pack is missing.
@@ -124,10 +132,10 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     if (m_started)
         return false;
     m_started = true;
-    const QString executable = executablePath(arguments);
-    const QString folder = QFileInfo(executable).absolutePath() + QLatin1Char('/');
+    m_executable = executablePath(arguments);
+    const QString folder = QFileInfo(m_executable).absolutePath() + QLatin1Char('/');
 
-    m_settings.Open(SettingsFileName, true, true, executable.toStdString());
+    m_settings.Open(SettingsFileName, true, true, m_executable.toStdString());
     readLanguage();
     m_enableSqlAtStart = decimalSetting(m_settings.GetString(SetupSection, "EnableSql"));
     m_state.squelchWrite = m_enableSqlAtStart != 0;
@@ -141,6 +149,7 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     showSplash(commandLine);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
+    startHelp();
 
     // The command line names a .dat file to open; without one the program starts
     // with a new document. A file that does not open ends the program (its
@@ -178,16 +187,32 @@ void CProgramApp::trimMenus() {
         m_mainFrame->removeDocumentMenuItem(1, id);
 }
 
-void CProgramApp::exitInstance() {
-    if (!m_started || m_exited)
-        return;
-    m_exited = true;
+// F1 anywhere in the program, and the help windows the requests open; they belong
+// to the main window.
+void CProgramApp::startHelp() {
+    m_help = std::make_unique<HelpController>(QString::fromStdString(m_state.programDirectory),
+                                              m_state.language, m_mainFrame.get());
+    connect(this, &CProgramApp::helpRequested, m_help.get(), &HelpController::showHelp);
+    m_contextHelp = std::make_unique<ContextHelp>();
+    connect(m_contextHelp.get(), &ContextHelp::helpRequested, this,
+            [this](const QString& helpFile, int context) { requestHelp(context, helpFile); });
+    QCoreApplication::instance()->installEventFilter(m_contextHelp.get());
+}
+
+void CProgramApp::writeSquelchWriteSwitch() {
     // Keep the written number when the switch did not change, so an unchanged run
     // leaves the file as it was.
     const int enableSql = m_state.squelchWrite == (m_enableSqlAtStart != 0)
                               ? m_enableSqlAtStart
                               : (m_state.squelchWrite ? 1 : 0);
     m_settings.WriteString(SetupSection, "EnableSql", std::to_string(enableSql));
+}
+
+void CProgramApp::exitInstance() {
+    if (!m_started || m_exited)
+        return;
+    m_exited = true;
+    writeSquelchWriteSwitch();
     m_pack.unload();
     if (m_qtTranslator) {
         QCoreApplication::removeTranslator(m_qtTranslator.get());
@@ -204,6 +229,34 @@ void CProgramApp::showAbout(QWidget* parent) {
     dialog.exec();
 }
 
-void CProgramApp::requestHelp(int context) {
-    emit helpRequested(QString::fromStdString(m_state.helpFile), context);
+void CProgramApp::requestHelp(int context, const QString& helpFile) {
+    emit helpRequested(helpFile.isEmpty() ? QString::fromStdString(m_state.helpFile) : helpFile,
+                       context);
+}
+
+void CProgramApp::setRestarter(std::unique_ptr<ProgramRestarter> restarter) {
+    m_restarter = std::move(restarter);
+}
+
+void CProgramApp::chooseLanguage(QWidget* parent) {
+    LanguageDlg dialog(m_state.language, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selection() == m_state.language)
+        return;
+    // The main window closes by its ordinary path: documents with unsaved changes
+    // are offered for saving, and Cancel there keeps this run and its language.
+    if (!m_mainFrame || !m_mainFrame->close())
+        return;
+    const char* next = m_state.language == program::Language::Chinese ? "English" : "Chinese";
+    // The new run reads the file as it starts, so everything goes to disk first.
+    writeSquelchWriteSwitch();
+    if (!m_settings.WriteString(SetupSection, "Language", next) || !m_settings.Save()) {
+        QMessageBox::warning(
+            nullptr, QCoreApplication::applicationName(),
+            tr("The new language could not be written to %1, so the program keeps its "
+               "language. Check that the program's folder can be written to.")
+                .arg(QString::fromStdString(m_state.programDirectory) +
+                     QLatin1String(SettingsFileName)));
+        return;
+    }
+    m_restarter->restart(m_executable);
 }

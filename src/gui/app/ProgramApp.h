@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "app/LanguagePack.h"
+#include "app/ProgramRestarter.h"
 #include "app/ProgramState.h"
 
 #include <QObject>
@@ -10,6 +11,8 @@
 #include <memory>
 
 class CMainFrame;
+class ContextHelp;
+class HelpController;
 class QTranslator;
 class QWidget;
 
@@ -49,9 +52,17 @@ public:
     QString setupSetting(const char* key) const;
 
     void showAbout(QWidget* parent);
-    // Asks for help at a context number (0: the help file's first page). The help
-    // viewer listens for helpRequested; without one a request does nothing.
-    void requestHelp(int context);
+    // Asks for help at a context number (helpcontext::DefaultTopic: the help file's
+    // first page), in `helpFile` or, when empty, in the help file of the run.
+    void requestHelp(int context, const QString& helpFile = QString());
+    // The help windows; null before start-up made the main window.
+    HelpController* help() const { return m_help.get(); }
+
+    // Setup > Language. A new language closes the main window as File > Exit does,
+    // then writes the setting and starts the program again in that language.
+    void chooseLanguage(QWidget* parent);
+    // Whatever starts the program again after a change of language.
+    void setRestarter(std::unique_ptr<ProgramRestarter> restarter);
 
 signals:
     void helpRequested(const QString& helpFile, int context);
@@ -68,6 +79,8 @@ private:
     bool loadLanguagePack(const QString& folder);
     void showSplash(const CommandLine& commandLine);
     void trimMenus();
+    void startHelp();
+    void writeSquelchWriteSwitch();
 
     static CProgramApp* s_instance;
 
@@ -76,6 +89,10 @@ private:
     LanguagePack m_pack;
     std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<ContextHelp> m_contextHelp;
+    std::unique_ptr<HelpController> m_help;
+    std::unique_ptr<ProgramRestarter> m_restarter;
+    QString m_executable;
     int m_enableSqlAtStart = 0;
     bool m_splashShown = false;
     bool m_started = false;

@@ -139,11 +139,10 @@ ContextHelp::ContextHelp(QObject* parent) : QObject(parent) {}
 bool ContextHelp::eventFilter(QObject* watched, QEvent* event) {
     if (!isF1(event) || !watched->isWidgetType())
         return false;
+    // The key goes to the widget with the keyboard focus, or to an open popup.
     QWidget* target = QApplication::activePopupWidget();
     if (!target)
-        target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
+        target = static_cast<QWidget*>(watched);
     const Request request = requestFor(target);
     if (!request.valid)
         return false;

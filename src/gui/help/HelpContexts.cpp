@@ -3,6 +3,7 @@
 #include "app/ControlIds.h"
 #include "channels/ChannelControlIds.h"
 #include "link/PortSettingDlg.h"
+#include "link/ProgressDlg.h"
 
 #include <algorithm>
 
@@ -13,9 +14,6 @@ namespace {
 // Buttons every dialog shares: OK (also the progress window's Start) and Cancel.
 constexpr int OkButton = 1;
 constexpr int CancelButton = 2;
-// The progress window's status text and bar.
-constexpr int ProgressStatus = 1062;
-constexpr int ProgressBar = 1245;
 
 // The four side-key choices of the Key Assignment dialog.
 constexpr int FirstSideKeyChoice = 1076;
@@ -58,8 +56,9 @@ QList<int> all() {
         gridcontrol::RxFrequencyHelp, gridcontrol::TxFrequencyHelp, gridcontrol::DecodeToneHelp,
         gridcontrol::EncodeToneHelp,
         // The dialogs: shared buttons, the progress window, the About box.
-        OkButton, CancelButton, ProgressStatus, ProgressBar, control::AboutIcon,
-        control::AboutVersion, control::AboutCopyrights, control::AboutCopyrightsOwner};
+        OkButton, CancelButton, CProgressDlg::StatusId, CProgressDlg::ProgressBarId,
+        control::AboutIcon, control::AboutVersion, control::AboutCopyrights,
+        control::AboutCopyrightsOwner};
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(CPortSettingDlg::FirstButtonId + port - program::FirstPortNumber);

@@ -1,5 +1,7 @@
 #include "link/ProgressDlg.h"
 
+#include "help/ContextHelp.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,6 +30,10 @@ CProgressDlg::CProgressDlg(QWidget* parent)
     m_bar->setMinimumWidth(260);
     m_bar->setTextVisible(false); // the status text counts the rows
     m_start->setDefault(true);
+    ContextHelp::setControlId(m_start, StartId);
+    ContextHelp::setControlId(m_cancelButton, CancelId);
+    ContextHelp::setControlId(m_status, StatusId);
+    ContextHelp::setControlId(m_bar, ProgressBarId);
 
     connect(m_start, &QPushButton::clicked, this, &CProgressDlg::onStart);
     connect(m_cancelButton, &QPushButton::clicked, this, &CProgressDlg::onCancel);

@@ -1,0 +1,346 @@
+#include "HelpFiles.h"
+
+#include "app/CommandIds.h"
+#include "app/LanguageDlg.h"
+#include "app/MainFrame.h"
+#include "app/NavigationBar.h"
+#include "app/ProgramApp.h"
+#include "app/ProgramRestarter.h"
+#include "channels/ChannelGrid.h"
+#include "channels/ChannelTableModel.h"
+#include "channels/ProgramView.h"
+#include "help/HelpContexts.h"
+#include "help/HelpViewer.h"
+#include "link/PortSettingDlg.h"
+#include "link/ProgressDlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+// The program's folder as a run needs it: Program.ini, the language packs and the
+// help files.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const QString& language) {
+        write("Program.ini",
+              QStringLiteral("[Setup]\r\nLanguage=%1\r\nShowLang=1\r\nAppName=HelpTest\r\n"
+                             "[English]\r\nCompany=Acme\r\nTitle=Acme\r\n"
+                             "[Chinese]\r\nCompany=测试\r\nTitle=测试\r\n")
+                  .arg(language)
+                  .toUtf8());
+        for (const char* file : {"English.rcc", "Chinese.rcc", "enHelp.qch", "chHelp.qch"})
+            QFile::copy(QStringLiteral(PROGRAM_BIN_DIR "/") + file, m_dir.filePath(file));
+    }
+    QString executable() const { return m_dir.filePath(QStringLiteral("Program")); }
+    QByteArray settings() const {
+        QFile file(m_dir.filePath(QStringLiteral("Program.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    void write(const char* name, const QByteArray& bytes) {
+        QFile file(m_dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QTemporaryDir m_dir;
+};
+
+class RecordingRestarter : public ProgramRestarter {
+public:
+    void restart(const QString& executable) override { started.append(executable); }
+    QStringList started;
+};
+
+// Acts on the modal windows a command brings up, in the order they come.
+class ModalSteps : public QObject {
+public:
+    using Step = std::function<void(QWidget* modal)>;
+    explicit ModalSteps(std::initializer_list<Step> steps) : m_steps(steps) {
+        connect(&m_timer, &QTimer::timeout, this, &ModalSteps::poll);
+        m_timer.start(10);
+    }
+    bool done() const { return m_steps.empty(); }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        // A help window raised over a dialog is not one of the steps.
+        if (!modal || modal == m_last || m_steps.empty() || qobject_cast<HelpViewer*>(modal))
+            return;
+        m_last = modal;
+        Step step = m_steps.front();
+        m_steps.pop_front();
+        step(modal);
+    }
+    std::deque<Step> m_steps;
+    QPointer<QWidget> m_last;
+    QTimer m_timer;
+};
+
+void pressF1On(QWidget* widget) {
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_F1);
+}
+
+// Types a receive frequency into channel 1 and leaves the cell, as a user would.
+void typeChannel(ChannelGrid& grid) {
+    grid.setCurrentIndex(grid.channelModel()->index(0, 0));
+    QWidget* editor = grid.openEditor();
+    QVERIFY(editor);
+    QTest::keyClicks(editor, QStringLiteral("145.5"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(grid.channelModel()->index(0, 0).data().toString(), QStringLiteral("145.50000"));
+}
+
+QAbstractButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which) {
+    for (auto* box : dialog->findChildren<QDialogButtonBox*>())
+        if (QAbstractButton* button = box->button(which))
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class ProgramHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void f1InEachWindowAsksForItsTopic_data();
+    void f1InEachWindowAsksForItsTopic();
+    void helpTopicsOpensTheFirstPage();
+    void languageChangeWritesTheSettingAndRestarts();
+    void sameLanguageOrCancelChangesNothing();
+    void cancelAtTheUnsavedQuestionKeepsTheLanguage();
+
+private:
+    struct Run {
+        std::unique_ptr<ProgramFolder> folder;
+        std::unique_ptr<CProgramApp> app;
+        RecordingRestarter* restarter = nullptr;
+        CMainFrame* frame = nullptr;
+    };
+    static Run start(const QString& language);
+};
+
+ProgramHelpTest::Run ProgramHelpTest::start(const QString& language) {
+    Run run;
+    run.folder = std::make_unique<ProgramFolder>(language);
+    run.app = std::make_unique<CProgramApp>();
+    auto restarter = std::make_unique<RecordingRestarter>();
+    run.restarter = restarter.get();
+    run.app->setRestarter(std::move(restarter));
+    if (!run.app->initInstance({run.folder->executable(), QStringLiteral("--no-splash")}))
+        return run;
+    run.frame = run.app->mainFrame();
+    run.frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(run.frame))
+        qWarning("the main window did not become active");
+    return run;
+}
+
+void ProgramHelpTest::f1InEachWindowAsksForItsTopic_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("helpFile");
+    QTest::newRow("English") << "English"
+                             << "enHelp.qch";
+    QTest::newRow("Chinese") << "Chinese"
+                             << "chHelp.qch";
+}
+
+void ProgramHelpTest::f1InEachWindowAsksForItsTopic() {
+    QFETCH(QString, language);
+    QFETCH(QString, helpFile);
+    Run run = start(language);
+    QVERIFY(run.frame);
+    QSignalSpy asked(run.app.get(), &CProgramApp::helpRequested);
+    const auto expectAsked = [&](int context) {
+        QTRY_COMPARE(asked.size(), 1);
+        const QVariantList request = asked.takeFirst();
+        QCOMPARE(request.value(0).toString(), helpFile);
+        QCOMPARE(request.value(1).toInt(), context);
+    };
+
+    // The main window and its navigation bar.
+    pressF1On(run.frame->mdiArea());
+    expectAsked(helpcontext::MainWindow);
+    pressF1On(run.frame->navigationBar()->tree());
+    expectAsked(1030);
+
+    // The channel grid: the editor of each column, then the grid without one.
+    ChannelGrid* grid = run.frame->activeView()->grid();
+    const QList<QPair<int, int>> columns = {{0, 2127}, {1, 2128}, {2, 2132}, {3, 2133}, {4, 1126},
+                                            {5, 1129}, {6, 1128}, {7, 1134}, {8, 1130}};
+    // A channel first, so that every column has its editor.
+    typeChannel(*grid);
+    for (const auto& [column, context] : columns) {
+        grid->setCurrentIndex(grid->channelModel()->index(0, column));
+        QVERIFY(grid->openEditor());
+        pressF1On(grid->openEditor());
+        expectAsked(context);
+    }
+    grid->setCurrentIndex(grid->channelModel()->index(1, 0));
+    QTest::keyClick(grid->openEditor(), Qt::Key_Escape);
+    pressF1On(grid);
+    expectAsked(1022);
+
+    // A highlighted menu item asks for its command.
+    QMenu* program = run.frame->documentMenus().value(2);
+    program->popup(run.frame->mapToGlobal(QPoint(40, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(program));
+    program->setActiveAction(program->actions().first());
+    QTest::keyClick(program, Qt::Key_F1);
+    expectAsked(command::Read);
+
+    // The progress window: Start and Cancel.
+    run.frame->onCommand(command::Read);
+    CProgressDlg* progress = run.frame->activeView()->progressDialog();
+    QVERIFY(progress->isVisible());
+    pressF1On(progress->startButton());
+    expectAsked(1);
+    pressF1On(progress->cancelButton());
+    expectAsked(2);
+    progress->cancelButton()->click();
+
+    // The modal dialogs: Port Setting, Language, About.
+    ModalSteps steps({
+        [&](QWidget* portSetting) {
+            auto* dialog = qobject_cast<CPortSettingDlg*>(portSetting);
+            QVERIFY(dialog);
+            pressF1On(dialog->portButton(3));
+            pressF1On(dialogButton(dialog, QDialogButtonBox::Ok));
+            dialog->reject();
+        },
+        [&](QWidget* languageDialog) {
+            auto* dialog = qobject_cast<LanguageDlg*>(languageDialog);
+            QVERIFY(dialog);
+            pressF1On(dialog->button(program::Language::Chinese));
+            pressF1On(dialogButton(dialog, QDialogButtonBox::Cancel));
+            dialog->reject();
+        },
+        [&](QWidget* about) {
+            pressF1On(dialogButton(about, QDialogButtonBox::Ok));
+            static_cast<QDialog*>(about)->accept();
+        },
+    });
+    run.frame->onCommand(command::ComSetup);
+    run.frame->onCommand(command::Language);
+    run.frame->onCommand(command::About);
+    QVERIFY(steps.done());
+    QList<int> dialogContexts;
+    for (const QVariantList& request : std::as_const(asked)) {
+        QCOMPARE(request.value(0).toString(), helpFile);
+        dialogContexts.append(request.value(1).toInt());
+    }
+    QCOMPARE(dialogContexts, QList<int>({1009, 1, command::Language, 2, 1}));
+    asked.clear();
+
+    // The help window shows the topic of the last request.
+    pressF1On(grid);
+    expectAsked(1022);
+    HelpViewer* viewer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<HelpViewer*>(window);
+            candidate && candidate->isVisible())
+            viewer = candidate;
+    QVERIFY(viewer);
+    QCOMPARE(QFileInfo(viewer->helpFile()).fileName(), helpFile);
+    QCOMPARE(viewer->currentUrl().fileName(), QStringLiteral("channels.html"));
+}
+
+void ProgramHelpTest::helpTopicsOpensTheFirstPage() {
+    Run run = start(QStringLiteral("English"));
+    QSignalSpy asked(run.app.get(), &CProgramApp::helpRequested);
+    run.frame->onCommand(command::HelpTopics);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first(),
+             QVariantList({QStringLiteral("enHelp.qch"), helpcontext::DefaultTopic}));
+    HelpViewer* viewer = run.frame->findChild<HelpViewer*>();
+    QVERIFY(viewer && viewer->isVisible());
+    QTRY_COMPARE(viewer->currentUrl().fileName(), QStringLiteral("index.html"));
+}
+
+void ProgramHelpTest::languageChangeWritesTheSettingAndRestarts() {
+    Run run = start(QStringLiteral("English"));
+    ModalSteps steps({[](QWidget* modal) {
+        auto* dialog = qobject_cast<LanguageDlg*>(modal);
+        QVERIFY(dialog);
+        dialog->button(program::Language::Chinese)->click();
+        dialogButton(dialog, QDialogButtonBox::Ok)->click();
+    }});
+    run.frame->onCommand(command::Language);
+    QVERIFY(steps.done());
+    QVERIFY(run.folder->settings().contains("Language=Chinese"));
+    QCOMPARE(run.restarter->started, QStringList{run.folder->executable()});
+    QVERIFY(!run.frame->isVisible());
+}
+
+void ProgramHelpTest::sameLanguageOrCancelChangesNothing() {
+    Run run = start(QStringLiteral("Chinese"));
+    const QByteArray before = run.folder->settings();
+    ModalSteps steps({
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<LanguageDlg*>(modal);
+            QVERIFY(dialog->button(program::Language::Chinese)->isChecked());
+            dialogButton(dialog, QDialogButtonBox::Ok)->click();
+        },
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<LanguageDlg*>(modal);
+            dialog->button(program::Language::English)->click();
+            dialogButton(dialog, QDialogButtonBox::Cancel)->click();
+        },
+    });
+    run.frame->onCommand(command::Language);
+    run.frame->onCommand(command::Language);
+    QVERIFY(steps.done());
+    QCOMPARE(run.folder->settings(), before);
+    QVERIFY(run.restarter->started.isEmpty());
+    QVERIFY(run.frame->isVisible());
+}
+
+void ProgramHelpTest::cancelAtTheUnsavedQuestionKeepsTheLanguage() {
+    Run run = start(QStringLiteral("English"));
+    typeChannel(*run.frame->activeView()->grid());
+    const QByteArray before = run.folder->settings();
+
+    QString question;
+    ModalSteps steps({
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<LanguageDlg*>(modal);
+            dialog->button(program::Language::Chinese)->click();
+            dialogButton(dialog, QDialogButtonBox::Ok)->click();
+        },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            question = box->text();
+            QVERIFY(box->escapeButton());
+            box->escapeButton()->click();
+        },
+    });
+    run.frame->onCommand(command::Language);
+    QVERIFY(steps.done());
+    QVERIFY(!question.isEmpty());
+    QCOMPARE(run.folder->settings(), before);
+    QVERIFY(run.restarter->started.isEmpty());
+    QVERIFY(run.frame->isVisible());
+}
+
+HELP_TEST(ProgramHelpTest);
+
+#include "ProgramHelpTest.moc"
