@@ -13,6 +13,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolBar>
@@ -124,6 +125,11 @@ void HelpViewer::buildWindow() {
         setNote(QString());
         showDefaultTopic();
     });
+
+    // Esc or Ctrl+W closes the help, as in most help windows.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     // The full-text index is built in the background the first time the file is seen.
     m_engine->searchEngine()->reindexDocumentation();

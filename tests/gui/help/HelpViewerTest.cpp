@@ -67,6 +67,11 @@ void HelpViewerTest::opensAtAContextOrTheFirstPage() {
         QCOMPARE(page(viewer.currentUrl()), QStringLiteral("index.html"));
         QVERIFY(viewer.noteLabel()->isVisible());
         QVERIFY(viewer.noteLabel()->text().contains(QStringLiteral("4242")));
+
+        // Esc closes the help window.
+        QApplication::setActiveWindow(&viewer);
+        QTest::keyClick(viewer.browser(), Qt::Key_Escape);
+        QVERIFY(viewer.isHidden());
     }
     // The Chinese file explains the same topic in Chinese.
     HelpViewer chinese(builtHelpFile("chHelp.qch"), collection());
