@@ -2,6 +2,7 @@
 
 #include "app/MessageIds.h"
 #include "channels/ChannelTexts.h"
+#include "channels/Decimal.h"
 #include "channels/Frequency.h"
 #include "channels/Utf8.h"
 
@@ -62,8 +63,10 @@ CommitOutcome commitReceive(ChannelTable& table, int row, const std::string& tex
         table.setRow(row, ChannelRow{});
         return accepted();
     }
+    // A text that is more than one number ("145.0.125") is a typing error, not the
+    // number at its start.
     const ParsedFrequency frequency = parseFrequency(text);
-    if (frequency.value < RadioLowest || frequency.value > RadioHighest)
+    if (!isOnlyADecimal(text) || frequency.value < RadioLowest || frequency.value > RadioHighest)
         return refused(message::ErrorDataFormat, MessageIcon::Stop, kind);
     // A frequency off both rasters is a typing error like any other: the channel
     // keeps what it had.

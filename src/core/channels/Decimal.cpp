@@ -21,9 +21,10 @@ std::size_t takeDigits(std::string_view text, std::size_t pos, std::string& digi
     return pos;
 }
 
-} // namespace
-
-DecimalNumber readDecimal(std::string_view text) {
+// Reads the number at the start of `text`; `end` becomes the position after it (0
+// when there is none).
+DecimalNumber readLeadingDecimal(std::string_view text, std::size_t& end) {
+    end = 0;
     std::size_t pos = 0;
     while (pos < text.size() && isBlank(text[pos]))
         ++pos;
@@ -34,13 +35,31 @@ DecimalNumber readDecimal(std::string_view text) {
     DecimalNumber number;
     pos = takeDigits(text, pos, number.integerDigits);
     if (pos < text.size() && text[pos] == '.')
-        takeDigits(text, pos + 1, number.fractionDigits);
+        pos = takeDigits(text, pos + 1, number.fractionDigits);
     if (number.integerDigits.empty() && number.fractionDigits.empty())
         return {}; // no number at all reads as 0
+    end = pos;
     number.negative = negative;
     const auto firstSignificant = number.integerDigits.find_first_not_of('0');
     number.integerDigits.erase(0, std::min(firstSignificant, number.integerDigits.size()));
     return number;
+}
+
+} // namespace
+
+DecimalNumber readDecimal(std::string_view text) {
+    std::size_t end = 0;
+    return readLeadingDecimal(text, end);
+}
+
+bool isOnlyADecimal(std::string_view text) {
+    std::size_t end = 0;
+    readLeadingDecimal(text, end);
+    if (end == 0)
+        return false;
+    while (end < text.size() && isBlank(text[end]))
+        ++end;
+    return end == text.size();
 }
 
 std::int64_t scaledMagnitude(const DecimalNumber& number, int places, Rounding rounding) {

@@ -17,6 +17,9 @@ struct DecimalNumber {
 };
 
 DecimalNumber readDecimal(std::string_view text);
+// Whether the text is one such number and nothing else (blanks around it aside):
+// "145.0125" is, "145.0.125" and "" are not.
+bool isOnlyADecimal(std::string_view text);
 
 // Large enough for every value the program handles, small enough that arithmetic
 // on it never overflows.

@@ -78,6 +78,7 @@ TEST_F(CellCommit, RefusedReceiveFrequenciesLeaveTheRowAsItWas) {
         {"700", message::ErrorDataFormat, MessageIcon::Stop},
         {"66.995", message::ErrorDataFormat, MessageIcon::Stop},
         {"abc", message::ErrorDataFormat, MessageIcon::Stop},
+        {"145.0.125", message::ErrorDataFormat, MessageIcon::Stop},
         {"600.00625", message::ErrorDataFormat, MessageIcon::Stop},
         // Off both rasters: a typo must not wipe the channel.
         {"145.0120", message::ErrorDataValue, MessageIcon::Exclamation},
