@@ -142,8 +142,12 @@ bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
     QPointer<QWidget> editor = m_editor;
     // Passing through a cell changes nothing: an edit box still holding the cell's
     // text is not committed, so a name longer than the box stays whole.
+    // Nor does a box the program emptied after a refused entry and the user left
+    // empty: only an emptying the user did deletes the channel.
     const QString text = ChannelEditors::editorText(editor);
-    if (qobject_cast<QLineEdit*>(editor) && text == m_editorIndex.data(Qt::EditRole).toString()) {
+    const bool emptiedByRefusal = text.isEmpty() && editor == m_emptiedByRefusal;
+    if (qobject_cast<QLineEdit*>(editor) &&
+        (emptiedByRefusal || text == m_editorIndex.data(Qt::EditRole).toString())) {
         closeEditor(editor, QAbstractItemDelegate::NoHint);
         return true;
     }
@@ -153,8 +157,13 @@ bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
     if (!editor)
         return true;
     if (outcome.editorStaysOpen) {
-        if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && outcome.clearEditBox)
+        if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && outcome.clearEditBox) {
             edit->clear();
+            m_emptiedByRefusal = edit;
+            connect(
+                edit, &QLineEdit::textEdited, this, [this] { m_emptiedByRefusal = nullptr; },
+                Qt::SingleShotConnection);
+        }
         editor->setFocus();
         return false;
     }

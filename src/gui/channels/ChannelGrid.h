@@ -60,6 +60,8 @@ private:
     ChannelEditors* m_editors;
     QPointer<QWidget> m_editor;
     QPersistentModelIndex m_editorIndex;
+    // The edit box Enter emptied after a refused entry, until the user types in it.
+    QPointer<QWidget> m_emptiedByRefusal;
     bool m_keepingCell = false;
     int m_wheelDelta = 0;
     int m_fittingUnit = 0;

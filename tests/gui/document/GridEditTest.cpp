@@ -166,7 +166,18 @@ void GridEditTest::enterClearsTheEditBoxWhereLeavingKeepsTheText() {
     QCOMPARE(h.grid().currentIndex(), h.cell(4, RxFrequency));
     QCOMPARE(h.text(4, RxFrequency), QStringLiteral("145.00000"));
 
-    // Emptying the receive frequency and leaving deletes the channel.
+    // Leaving the box Enter emptied changes nothing; a second Enter neither.
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(h.text(4, RxFrequency), QStringLiteral("145.00000"));
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(answers.seen.size(), 2);
+    QCOMPARE(h.text(4, RxFrequency), QStringLiteral("145.00000"));
+    QCOMPARE(h.text(4, BusyLock), QStringLiteral("Off"));
+
+    // Emptying the receive frequency yourself and leaving deletes the channel.
+    edit = typeInto(h, 4, RxFrequency, QStringLiteral("1"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClick(edit, Qt::Key_Tab);
     QCOMPARE(answers.seen.size(), 2);
     for (int column = RxFrequency; column <= BusyLock; ++column)
