@@ -238,6 +238,10 @@ std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
     return keys;
 }
 
+bool IniFile::canSave() const {
+    return !m_path.empty() && canReplaceFile(m_path);
+}
+
 bool IniFile::Save() {
     if (!m_dirty)
         return true;

@@ -66,6 +66,9 @@ public:
     // Writes the file when dirty (CR LF line ends). Returns false when it could not write;
     // the file on disk is then as it was and the content stays dirty.
     bool Save();
+    // Whether Save could write the file now: it was loaded and its folder takes new
+    // files.
+    bool canSave() const;
     bool isDirty() const { return m_dirty; }
     const std::filesystem::path& path() const { return m_path; }
 

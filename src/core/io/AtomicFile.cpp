@@ -36,20 +36,35 @@ mode_t modeFor(const std::filesystem::path& target) {
     return 0666 & ~mask;
 }
 
+// The file a replacement writes: the path itself, or the target of a link.
+std::filesystem::path replacementTarget(const std::filesystem::path& path, std::error_code& error) {
+    // A path that does not exist yet is no link.
+    std::error_code noFile;
+    if (std::filesystem::is_symlink(path, noFile))
+        return std::filesystem::weakly_canonical(path, error);
+    return path;
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& target) {
+    std::filesystem::path folder = target.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 } // namespace
+
+bool canReplaceFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path target = replacementTarget(path, error);
+    return !error && ::access(folderOf(target).c_str(), W_OK | X_OK) == 0;
+}
 
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& path,
                                                  std::string_view content) {
     std::error_code error;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, error)) {
-        target = std::filesystem::weakly_canonical(path, error);
-        if (error)
-            return error.message();
-    }
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
+    const std::filesystem::path target = replacementTarget(path, error);
+    if (error)
+        return error.message();
+    const std::filesystem::path folder = folderOf(target);
     // Built by appending: g++ 12 at -O2 misreads `"." + string` as an overlapping copy.
     std::string name = ".";
     name += target.filename().string();

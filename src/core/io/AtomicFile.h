@@ -16,4 +16,8 @@ namespace program {
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& path,
                                                  std::string_view content);
 
+// Whether a replacement of `path` could be made now: the folder of the file (of a
+// link's target) takes new files.
+bool canReplaceFile(const std::filesystem::path& path);
+
 } // namespace program

@@ -242,6 +242,12 @@ void CProgramApp::chooseLanguage(QWidget* parent) {
     LanguageDlg dialog(m_state.language, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selection() == m_state.language)
         return;
+    // A setting that cannot be stored would restart the program in the old language:
+    // say so while the program is still open.
+    if (!m_settings.canSave()) {
+        warnLanguageNotStored(parent);
+        return;
+    }
     // The main window closes by its ordinary path: documents with unsaved changes
     // are offered for saving, and Cancel there keeps this run and its language.
     if (!m_mainFrame || !m_mainFrame->close())
@@ -250,13 +256,16 @@ void CProgramApp::chooseLanguage(QWidget* parent) {
     // The new run reads the file as it starts, so everything goes to disk first.
     writeSquelchWriteSwitch();
     if (!m_settings.WriteString(SetupSection, "Language", next) || !m_settings.Save()) {
-        QMessageBox::warning(
-            nullptr, QCoreApplication::applicationName(),
-            tr("The new language could not be written to %1, so the program keeps its "
-               "language. Check that the program's folder can be written to.")
-                .arg(QString::fromStdString(m_state.programDirectory) +
-                     QLatin1String(SettingsFileName)));
+        warnLanguageNotStored(nullptr);
         return;
     }
     m_restarter->restart(m_executable);
+}
+
+void CProgramApp::warnLanguageNotStored(QWidget* parent) {
+    QMessageBox::warning(parent, QCoreApplication::applicationName(),
+                         tr("The new language could not be written to %1, so the program keeps "
+                            "its language. Check that the program's folder can be written to.")
+                             .arg(QString::fromStdString(m_state.programDirectory) +
+                                  QLatin1String(SettingsFileName)));
 }

@@ -81,6 +81,7 @@ private:
     void trimMenus();
     void startHelp();
     void writeSquelchWriteSwitch();
+    void warnLanguageNotStored(QWidget* parent);
 
     static CProgramApp* s_instance;
 

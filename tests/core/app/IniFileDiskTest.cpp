@@ -119,6 +119,19 @@ TEST_F(IniFileOnDisk, SaveKeepsPermissionsAndFollowsALink) {
     EXPECT_EQ(folderEntries(dir / "real"), std::vector<std::string>{"Program.ini"});
 }
 
+TEST_F(IniFileOnDisk, CanSaveOnlyWhereTheFileCanBeReplaced) {
+    IniFile never;
+    EXPECT_FALSE(never.canSave());
+
+    fs::create_directory(dir / "program");
+    IniFile ini;
+    ASSERT_TRUE(ini.Load(dir / "program" / "Program.ini"));
+    EXPECT_TRUE(ini.canSave());
+    // The program's folder has gone: nothing can be written there any more.
+    fs::remove_all(dir / "program");
+    EXPECT_FALSE(ini.canSave());
+}
+
 TEST_F(IniFileOnDisk, AFullDiskLeavesTheOldFileAsItWas) {
     const std::string original = "[Setup]\nLanguage=English\n";
     IniFile ini;

@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMenu>
@@ -48,6 +49,8 @@ public:
             QFile::copy(QStringLiteral(PROGRAM_BIN_DIR "/") + file, m_dir.filePath(file));
     }
     QString executable() const { return m_dir.filePath(QStringLiteral("Program")); }
+    // Takes the folder away under the running program.
+    void remove() { QDir(m_dir.path()).removeRecursively(); }
     QByteArray settings() const {
         QFile file(m_dir.filePath(QStringLiteral("Program.ini")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -127,6 +130,7 @@ private slots:
     void languageChangeWritesTheSettingAndRestarts();
     void sameLanguageOrCancelChangesNothing();
     void cancelAtTheUnsavedQuestionKeepsTheLanguage();
+    void languageThatCannotBeStoredKeepsTheProgramOpen();
 
 private:
     struct Run {
@@ -337,6 +341,30 @@ void ProgramHelpTest::cancelAtTheUnsavedQuestionKeepsTheLanguage() {
     QVERIFY(steps.done());
     QVERIFY(!question.isEmpty());
     QCOMPARE(run.folder->settings(), before);
+    QVERIFY(run.restarter->started.isEmpty());
+    QVERIFY(run.frame->isVisible());
+}
+
+void ProgramHelpTest::languageThatCannotBeStoredKeepsTheProgramOpen() {
+    Run run = start(QStringLiteral("English"));
+    run.folder->remove();
+    QString warning;
+    ModalSteps steps({
+        [](QWidget* modal) {
+            auto* dialog = qobject_cast<LanguageDlg*>(modal);
+            dialog->button(program::Language::Chinese)->click();
+            dialogButton(dialog, QDialogButtonBox::Ok)->click();
+        },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            warning = box->text();
+            box->accept();
+        },
+    });
+    run.frame->onCommand(command::Language);
+    QVERIFY(steps.done());
+    QVERIFY(warning.contains(QStringLiteral("Program.ini")));
     QVERIFY(run.restarter->started.isEmpty());
     QVERIFY(run.frame->isVisible());
 }
