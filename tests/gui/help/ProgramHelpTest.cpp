@@ -119,6 +119,14 @@ QAbstractButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton 
     return nullptr;
 }
 
+// The Language dialog's answer of most tests: Chinese, OK.
+void chooseChinese(QWidget* modal) {
+    auto* dialog = qobject_cast<LanguageDlg*>(modal);
+    QVERIFY(dialog);
+    dialog->button(program::Language::Chinese)->click();
+    dialogButton(dialog, QDialogButtonBox::Ok)->click();
+}
+
 } // namespace
 
 class ProgramHelpTest : public QObject {
@@ -281,12 +289,7 @@ void ProgramHelpTest::helpTopicsOpensTheFirstPage() {
 
 void ProgramHelpTest::languageChangeWritesTheSettingAndRestarts() {
     Run run = start(QStringLiteral("English"));
-    ModalSteps steps({[](QWidget* modal) {
-        auto* dialog = qobject_cast<LanguageDlg*>(modal);
-        QVERIFY(dialog);
-        dialog->button(program::Language::Chinese)->click();
-        dialogButton(dialog, QDialogButtonBox::Ok)->click();
-    }});
+    ModalSteps steps({chooseChinese});
     run.frame->onCommand(command::Language);
     QVERIFY(steps.done());
     QVERIFY(run.folder->settings().contains("Language=Chinese"));
@@ -324,11 +327,7 @@ void ProgramHelpTest::cancelAtTheUnsavedQuestionKeepsTheLanguage() {
 
     QString question;
     ModalSteps steps({
-        [](QWidget* modal) {
-            auto* dialog = qobject_cast<LanguageDlg*>(modal);
-            dialog->button(program::Language::Chinese)->click();
-            dialogButton(dialog, QDialogButtonBox::Ok)->click();
-        },
+        chooseChinese,
         [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
@@ -350,11 +349,7 @@ void ProgramHelpTest::languageThatCannotBeStoredKeepsTheProgramOpen() {
     run.folder->remove();
     QString warning;
     ModalSteps steps({
-        [](QWidget* modal) {
-            auto* dialog = qobject_cast<LanguageDlg*>(modal);
-            dialog->button(program::Language::Chinese)->click();
-            dialogButton(dialog, QDialogButtonBox::Ok)->click();
-        },
+        chooseChinese,
         [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
