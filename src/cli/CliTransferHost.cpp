@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace program::cli {
 
@@ -32,6 +33,7 @@ CliTransferHost::CliTransferHost(Answers answers)
 
 CliTransferHost::~CliTransferHost() {
     endProgressLine();
+    printNotice();
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
 }
@@ -51,6 +53,7 @@ void CliTransferHost::setProgressRange(int maximum) {
 void CliTransferHost::setProgress(int position) {
     if (!m_terminal || m_maximum <= 0)
         return;
+    printNotice();
     constexpr int width = 40;
     const int filled = position * width / m_maximum;
     std::fprintf(stderr, "\r[%-*s] %3d/%d", width, std::string(filled, '#').c_str(), position,
@@ -82,8 +85,22 @@ std::string CliTransferHost::oneLine(const LinkMessage& message) {
     return line;
 }
 
+std::string CliTransferHost::takeNotice() {
+    return std::exchange(m_notice, {});
+}
+
+void CliTransferHost::printNotice() {
+    if (!m_notice.empty())
+        std::fprintf(stderr, "%s\n", takeNotice().c_str());
+}
+
 TransferHost::Answer CliTransferHost::ask(const LinkMessage& message, Buttons buttons) {
     endProgressLine();
+    printNotice();
+    if (buttons == Buttons::Ok) {
+        m_notice = oneLine(message);
+        return Answer::Ok;
+    }
     std::fprintf(stderr, "%s\n", oneLine(message).c_str());
     switch (buttons) {
     case Buttons::Ok:

@@ -8,7 +8,9 @@ namespace program::cli {
 
 // Runs a radio exchange from the terminal: messages become single lines on stderr,
 // the progress bar is drawn only when stderr is a terminal, questions are answered
-// from the command line's options, and Ctrl+C cancels at the next pump point.
+// from the command line's options, and Ctrl+C cancels at the next pump point. A
+// notice (a message with only OK) is held back until something else is printed, so
+// that the one that ends a run can be told together with its cause.
 class CliTransferHost : public TransferHost {
 public:
     struct Answers {
@@ -29,13 +31,18 @@ public:
     // The text of a message as one line: the English form, line breaks folded.
     static std::string oneLine(const LinkMessage& message);
 
+    // The notice not printed yet, which is then forgotten; empty when none.
+    std::string takeNotice();
+
 private:
     void endProgressLine();
+    void printNotice();
 
     Answers m_answers;
     bool m_terminal;
     int m_maximum = 0;
     bool m_progressShown = false;
+    std::string m_notice;
 };
 
 } // namespace program::cli

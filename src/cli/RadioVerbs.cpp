@@ -105,16 +105,21 @@ public:
     TransferHost& host() { return *m_host; }
     const std::string& device() const { return m_device; }
 
-    // Turns a transfer's outcome into the exit status. The host has already shown
-    // the message that ended it.
+    // Turns a transfer's outcome into the exit status, with one line that says what
+    // ended a failed run and, for the port, why.
     int finish(const TransferResult& result) const {
-        if (result.completed())
+        std::string notice = m_host->takeNotice();
+        if (result.completed()) {
+            if (!notice.empty())
+                std::fprintf(stderr, "%s\n", notice.c_str());
             return ExitOk;
+        }
         if (!result.portDetail.empty())
-            return fail(ExitFailure, result.portDetail);
-        if (result.outcome == TransferResult::Outcome::Cancelled && !result.message)
-            return fail(ExitFailure, "cancelled; nothing was changed");
-        return ExitFailure;
+            notice = notice.empty() ? result.portDetail : notice + " (" + result.portDetail + ")";
+        if (notice.empty() && result.outcome == TransferResult::Outcome::Cancelled &&
+            !result.message)
+            notice = "cancelled; nothing was changed";
+        return notice.empty() ? ExitFailure : fail(ExitFailure, notice);
     }
 
 private:

@@ -67,9 +67,14 @@ SerialReadResult TrafficLog::read(std::size_t count) {
     std::string note;
     if (result.error)
         note = "(read error)";
-    else if (result.bytes.size() < count)
-        note = "(" + std::to_string(result.bytes.size()) + " of " + std::to_string(count) +
-               " bytes, time-out)";
+    else if (result.bytes.size() < count) {
+        // Appended piece by piece: g++ 12 at -O2 misreads `"(" + string` as an overlapping copy.
+        note = "(";
+        note += std::to_string(result.bytes.size());
+        note += " of ";
+        note += std::to_string(count);
+        note += " bytes, time-out)";
+    }
     bytesLine("<", result.bytes, note);
     return result;
 }

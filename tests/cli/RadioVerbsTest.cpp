@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using program::sim::SimProcess;
@@ -133,6 +134,10 @@ TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
 TEST_F(CliRadio, MissingPortIsOneClearFailure) {
     auto run = cli({"read", file("out.dat"), "--port", file("no-such-port")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Could not Open the Port"), std::string::npos) << run.err;
+    // One line: the program's message, then the port and the system's reason.
+    EXPECT_EQ(run.err.find("program-cli: Could not Open the Port"), 0u) << run.err;
+    EXPECT_NE(run.err.find("no-such-port: No such file or directory)\n"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
