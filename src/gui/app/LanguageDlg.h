@@ -12,7 +12,7 @@ class QButtonGroup;
 class LanguageDlg : public QDialog {
     Q_OBJECT
 public:
-    LanguageDlg(program::Language current, QWidget* parent = nullptr);
+    explicit LanguageDlg(program::Language current, QWidget* parent = nullptr);
 
     program::Language selection() const;
     QAbstractButton* button(program::Language language) const;
