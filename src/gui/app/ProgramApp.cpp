@@ -168,8 +168,10 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
 
     const QIcon icon(QString::fromStdString(m_state.programDirectory) +
                      QStringLiteral("title.ico"));
+    // Every window of the program carries it: the main window, the document windows
+    // opened later, the dialogs and the help.
     if (!icon.availableSizes().isEmpty())
-        m_mainFrame->setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
 
     m_state.applicationName = m_settings.GetString(m_state.languageName, "Company");
     trimMenus();

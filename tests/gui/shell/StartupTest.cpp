@@ -7,6 +7,8 @@
 #include "app/ProgramApp.h"
 #include "app/SettingsText.h"
 #include "app/StringTable.h"
+#include "channels/ChildFrame.h"
+#include "model/MyDocManager.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -129,7 +131,7 @@ void StartupTest::editMenuLosesTheServiceAndSignallingItems() {
 }
 
 void StartupTest::englishRun() {
-    ProgramFolder folder({"Language=English", "AppName=Acme", "ShowLang=1"});
+    ProgramFolder folder({"Language=English", "AppName=Acme", "ShowLang=1"}, true);
     CProgramApp app;
     QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
     CMainFrame& frame = *app.mainFrame();
@@ -140,6 +142,12 @@ void StartupTest::englishRun() {
     QCOMPARE(app.state().programDirectory, folder.path().toStdString());
     QCOMPARE(frame.findChild<QLabel*>("MessagePane")->text(), QString("Ready"));
     QCOMPARE(stringTable(program::message::AllDataCleared), QString("All data will be Cleared!"));
+
+    // title.ico marks every window, a document window opened later too.
+    QVERIFY(!QApplication::windowIcon().isNull());
+    CChildFrame* later = frame.docManager().createNewDocument();
+    QVERIFY(later);
+    QCOMPARE(later->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }
 
 void StartupTest::chineseRun() {
