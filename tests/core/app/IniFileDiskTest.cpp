@@ -1,10 +1,9 @@
 #include "IniFileTestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
-#include <sys/resource.h>
 
 using program::IniFile;
 using testsupport::readText;
@@ -138,16 +137,11 @@ TEST_F(IniFileOnDisk, AFullDiskLeavesTheOldFileAsItWas) {
     open(ini, original);
     ini.WriteString("Setup", "Copyrights", std::string(4096, 'c'));
 
-    // A file size limit fails the write part way, as a full disk does.
-    struct rlimit old {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = ini.Save();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = true;
+    {
+        testsupport::FileSizeLimit fullDisk(1024);
+        saved = ini.Save();
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_TRUE(ini.isDirty());
