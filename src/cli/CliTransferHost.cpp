@@ -71,6 +71,8 @@ void CliTransferHost::endProgressLine() {
 
 std::string CliTransferHost::oneLine(const LinkMessage& message) {
     std::string text = message.id != 0 ? message::englishText(message.id) : message.english;
+    if (!message.detail.empty())
+        text += " (" + message.detail + ")";
     std::string line;
     for (char c : text) {
         if (c == '\n' || c == '\r') {

@@ -114,7 +114,8 @@ public:
                 std::fprintf(stderr, "%s\n", notice.c_str());
             return ExitOk;
         }
-        if (!result.portDetail.empty())
+        // The port's reason, unless the message already showed it.
+        if (notice.find(result.portDetail) == std::string::npos)
             notice = notice.empty() ? result.portDetail : notice + " (" + result.portDetail + ")";
         if (notice.empty() && result.outcome == TransferResult::Outcome::Cancelled &&
             !result.message)

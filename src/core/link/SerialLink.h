@@ -33,7 +33,7 @@ struct LineSettings {
 struct SerialOpenResult {
     enum class Status { Opened, NotFound, Busy, PermissionDenied, NotASerialPort, Failed };
     Status status = Status::Failed;
-    std::string detail; // the system's reason, for the log and the command-line tool
+    std::string detail; // the device and the reason, for messages, the log and program-cli
 
     bool ok() const { return status == Status::Opened; }
 };

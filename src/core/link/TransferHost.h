@@ -16,6 +16,9 @@ struct LinkMessage {
     std::string chinese;
     Caption caption = Caption::ApplicationName;
     Icon icon = Icon::None;
+    // The system's own words on what went wrong ("/dev/ttyUSB0: No such file or
+    // directory"), shown as they are beneath the text; empty for most messages.
+    std::string detail;
 };
 
 // Everything the whole-image transfer and the service exchanges need from the

@@ -14,9 +14,15 @@ std::optional<TransferResult> WireSession::open(const std::string& device,
                                                 const LinkMessage& usualFailure) {
     const SerialOpenResult opened = m_link.open(device);
     if (!opened.ok()) {
-        const bool refused = opened.status == SerialOpenResult::Status::PermissionDenied;
-        TransferResult result =
-            fail(refused ? linktexts::portPermissionDenied(device) : usualFailure);
+        // Refused permission has a message of its own that says how to get it. A
+        // missing device or another failure of the system shows its reason beneath the
+        // usual text; a busy port or a file that is no port is what the text says.
+        using Status = SerialOpenResult::Status;
+        const bool refused = opened.status == Status::PermissionDenied;
+        LinkMessage message = refused ? linktexts::portPermissionDenied(device) : usualFailure;
+        if (opened.status == Status::NotFound || opened.status == Status::Failed)
+            message.detail = opened.detail;
+        TransferResult result = fail(message);
         result.portDetail = opened.detail;
         return result;
     }
