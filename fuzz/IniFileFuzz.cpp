@@ -2,6 +2,7 @@
 // file again and checks that every value reads back as it did before the save.
 #include "app/IniFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -88,8 +89,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto sections = ini.SectionNames();
     std::size_t cut = 0;
     for (std::size_t i = 0; i < sections.size() && i < 8; ++i) {
-        const std::string piece = storable(content.substr(cut, 1 + i * 3));
-        cut += 1 + i;
+        const std::string piece =
+            storable(content.substr(std::min(cut, content.size()), 1 + i * 3));
+        cut += 1 + i; // may run past the end of a short input with many sections
         // Every key read from the file takes a value ending in ";", unless a name holds a
         // lone CR, which a write refuses.
         const bool writable = !holdsLineBreak(sections[i]);
