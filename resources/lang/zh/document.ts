@@ -55,7 +55,7 @@ The file could not be written: %2</source>
     </message>
 </context>
 <context>
-    <name>CProgramView</name>
+    <name>TransferRunner</name>
     <message>
         <source>Read Data</source>
         <translation>读数据</translation>

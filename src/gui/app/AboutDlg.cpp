@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 
-#include "app/ControlIds.h"
+#include "common/ControlIds.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "app/LanguageDlg.h"
 
-#include "app/ControlIds.h"
-#include "help/ContextHelp.h"
-#include "help/HelpContexts.h"
+#include "common/CommandIds.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -29,7 +29,8 @@ LanguageDlg::LanguageDlg(program::Language current, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // F1 on either language leads to the Language command's topic.
-    ContextHelp::setDialogRule(this, {helpcontext::languageDialog, QString()});
+    helpproperty::setContext(english, command::Language);
+    helpproperty::setContext(chinese, command::Language);
 }
 
 program::Language LanguageDlg::selection() const {

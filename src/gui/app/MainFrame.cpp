@@ -1,14 +1,16 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandActions.h"
-#include "app/CommandIds.h"
+#include "app/FrameHost.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MdiBackground.h"
+#include "app/MenuPack.h"
 #include "app/NavigationBar.h"
-#include "app/ProgramApp.h"
+#include "app/ProgramState.h"
 #include "app/ShellTexts.h"
 #include "channels/ChildFrame.h"
 #include "channels/ProgramView.h"
+#include "common/CommandIds.h"
 #include "help/HelpContexts.h"
 #include "model/MyDocManager.h"
 
@@ -19,65 +21,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-namespace {
-
-// Commands that stay available while the radio link runs: they only show or hide
-// parts of the main window, or help.
-bool availableDuringTransfer(int id) {
-    switch (id) {
-    case command::ViewToolbar:
-    case command::ViewStatusBar:
-    case command::ControlBar:
-    case command::HelpTopics:
-    case command::ContextHelp:
-        return true;
-    default:
-        return false;
-    }
-}
-
-const QList<int>& allCommands() {
-    static const QList<int> ids = {command::FileNew,
-                                   command::FileOpen,
-                                   command::FileClose,
-                                   command::FileSave,
-                                   command::FileSaveAs,
-                                   command::FilePrintSetup,
-                                   command::FilePrint,
-                                   command::FilePrintPreview,
-                                   command::AppExit,
-                                   command::ChannelInformation,
-                                   command::OptionalFeatures,
-                                   command::Dtmf,
-                                   command::Msk,
-                                   command::TwoTone,
-                                   command::KeyAssignment,
-                                   command::SquelchTuning,
-                                   command::SoftwareInfo,
-                                   command::ParameterAdjust,
-                                   command::Read,
-                                   command::Write,
-                                   command::ComSetup,
-                                   command::Language,
-                                   command::ViewToolbar,
-                                   command::ViewStatusBar,
-                                   command::ControlBar,
-                                   command::HelpTopics,
-                                   command::About,
-                                   command::ContextHelp};
-    return ids;
-}
-
-} // namespace
-
-CMainFrame::CMainFrame(CProgramApp& app)
+CMainFrame::CMainFrame(FrameHost& app)
     : m_app(app), m_title(app.languageSetting("Title")),
       m_commands(new CommandActions(
-          app.languagePack().menus(),
-          {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
+          app.menus(), {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
       m_mdiArea(new QMdiArea(this)),
       m_docManager(new CMyDocManager(m_mdiArea, app.state(), &app.settings(), this)) {
     setObjectName(QStringLiteral("MainFrame"));
+    m_docManager->setFrameFactory(CChildFrame::factoryFor(*m_docManager));
     setWindowTitle(m_title);
     setDockOptions(QMainWindow::AnimatedDocks);
     connect(m_commands, &CommandActions::triggered, this, &CMainFrame::onCommand);
@@ -95,8 +46,6 @@ CMainFrame::CMainFrame(CProgramApp& app)
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
-    connect(m_docManager, &CMyDocManager::helpRequested, &app,
-            [&app](int context) { app.requestHelp(context); });
     m_docManager->acceptDrops(this);
     updateMenuBar();
     updateToggleChecks();
@@ -174,7 +123,7 @@ void CMainFrame::toggleNavigationBar() {
 }
 
 CProgramView* CMainFrame::activeView() const {
-    CChildFrame* frame = m_docManager->activeFrame();
+    auto* frame = qobject_cast<CChildFrame*>(m_docManager->activeFrame());
     return frame ? frame->view() : nullptr;
 }
 
@@ -241,8 +190,8 @@ void CMainFrame::onCommand(int id) {
 
 void CMainFrame::setTransferRunning(bool running) {
     m_transferRunning = running;
-    for (int id : allCommands()) {
-        if (!availableDuringTransfer(id))
+    for (int id : command::All) {
+        if (!command::availableDuringTransfer(id))
             m_commands->setEnabled(id, !running);
     }
 }

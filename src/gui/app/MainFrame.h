@@ -3,11 +3,10 @@
 #include <QList>
 #include <QMainWindow>
 
-class CChildFrame;
 class CMyDocManager;
 class CProgramView;
 class CommandActions;
-class CProgramApp;
+class FrameHost;
 class LockKeyIndicators;
 class NavigationBar;
 class QMdiArea;
@@ -20,7 +19,7 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CProgramApp& app);
+    explicit CMainFrame(FrameHost& app);
     ~CMainFrame() override;
 
     void onCommand(int id);
@@ -61,7 +60,7 @@ private:
     void updateMenuBar();
     void updateToggleChecks();
 
-    CProgramApp& m_app;
+    FrameHost& m_app;
     QString m_title;
     CommandActions* m_commands;
     QMdiArea* m_mdiArea;

@@ -1,6 +1,6 @@
 #include "app/MenuPack.h"
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,8 @@
 #include "app/NavigationBar.h"
 
-#include "app/ControlIds.h"
 #include "app/NavigationTitleBar.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,6 +18,8 @@ NavigationBar::NavigationBar(const QString& caption, const QString& rootText,
     setObjectName(QStringLiteral("NavigationBar"));
     setFeatures(QDockWidget::DockWidgetClosable);
     setAllowedAreas(Qt::LeftDockWidgetArea);
+    // F1 anywhere in the bar explains the bar.
+    helpproperty::setContext(this, control::NavigationTree);
     setMinimumWidth(MinimumWidth);
 
     auto* titleBar = new NavigationTitleBar(caption, this);

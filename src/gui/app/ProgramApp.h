@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FrameHost.h"
 #include "app/IniFile.h"
 #include "app/LanguagePack.h"
 #include "app/ProgramRestarter.h"
@@ -19,7 +20,7 @@ class QWidget;
 // The application object: starts the program in a fixed order, owns the values the
 // whole program shares (ProgramState), the settings file and the language pack,
 // and saves the squelch-write switch when the program ends.
-class CProgramApp : public QObject {
+class CProgramApp : public QObject, public FrameHost {
     Q_OBJECT
 public:
     CProgramApp();
@@ -39,28 +40,30 @@ public:
     // do nothing.
     void exitInstance();
 
-    program::ProgramState& state() { return m_state; }
+    program::ProgramState& state() override { return m_state; }
     const program::ProgramState& state() const { return m_state; }
-    program::IniFile& settings() { return m_settings; }
+    program::IniFile& settings() override { return m_settings; }
     const LanguagePack& languagePack() const { return m_pack; }
+    const MenuPack& menus() const override { return m_pack.menus(); }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     bool splashShown() const { return m_splashShown; }
 
     // A value of the section named after the language of the run ("English", ...).
-    QString languageSetting(const char* key) const;
+    QString languageSetting(const char* key) const override;
     // A value of section "Setup".
     QString setupSetting(const char* key) const;
 
-    void showAbout(QWidget* parent);
+    void showAbout(QWidget* parent) override;
     // Asks for help at a context number (helpcontext::DefaultTopic: the help file's
     // first page), in `helpFile` or, when empty, in the help file of the run.
-    void requestHelp(int context, const QString& helpFile = QString());
+    void requestHelp(int context, const QString& helpFile);
+    void requestHelp(int context) override { requestHelp(context, QString()); }
     // The help windows; null before start-up made the main window.
     HelpController* help() const { return m_help.get(); }
 
     // Setup > Language. A new language closes the main window as File > Exit does,
     // then writes the setting and starts the program again in that language.
-    void chooseLanguage(QWidget* parent);
+    void chooseLanguage(QWidget* parent) override;
     // Whatever starts the program again after a change of language.
     void setRestarter(std::unique_ptr<ProgramRestarter> restarter);
 

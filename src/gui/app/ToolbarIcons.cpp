@@ -1,6 +1,6 @@
 #include "app/ToolbarIcons.h"
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,9 @@
 #include "channels/ChannelEditors.h"
 
-#include "channels/ChannelControlIds.h"
 #include "channels/ChannelTable.h"
 #include "channels/ChannelTableModel.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -12,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-const char* const ControlIdProperty = "controlId";
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -40,7 +39,7 @@ QLineEdit* makeEdit(QWidget* parent, int maxLength, int controlId) {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
     edit->setMaxLength(maxLength);
-    edit->setProperty(ControlIdProperty, controlId);
+    edit->setProperty(helpproperty::ControlId, controlId);
     return edit;
 }
 
@@ -81,7 +80,7 @@ QWidget* ChannelEditors::makeEditor(QWidget* parent, const QModelIndex& index) c
     case program::EditorKind::ChoiceList: {
         auto* list = new QComboBox(parent);
         list->setObjectName(QStringLiteral("list"));
-        list->setProperty(ControlIdProperty, listControlId(column));
+        list->setProperty(helpproperty::ControlId, listControlId(column));
         for (const std::string& item : program::ChannelTable::items(column, m_language))
             list->addItem(toQString(item));
         return list;
@@ -116,7 +115,7 @@ QString ChannelEditors::editorText(const QWidget* editor) {
 
 int ChannelEditors::helpContext(const QWidget* editor, int tableColumn) {
     using namespace program::column;
-    const int id = editor->property(ControlIdProperty).toInt();
+    const int id = editor->property(helpproperty::ControlId).toInt();
     if (id == gridcontrol::FrequencyEdit)
         return tableColumn == RxFrequency ? gridcontrol::RxFrequencyHelp
                                           : gridcontrol::TxFrequencyHelp;
@@ -165,9 +164,6 @@ bool ChannelEditors::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Escape:
         emit editorKey(editor, Key::Cancel);
         return true;
-    case Qt::Key_F1:
-        emit editorKey(editor, Key::Help);
-        return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
         // An edit box has no use for them; a list steps through its items.
@@ -178,7 +174,7 @@ bool ChannelEditors::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    if (editor->property(ControlIdProperty).toInt() == gridcontrol::FrequencyEdit)
+    if (editor->property(helpproperty::ControlId).toInt() == gridcontrol::FrequencyEdit)
         return !isFrequencyKey(*key);
     return false;
 }

@@ -13,7 +13,7 @@ class QKeyEvent;
 class ChannelEditors : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    enum class Key { Enter, Next, Previous, Up, Down, Cancel, Help };
+    enum class Key { Enter, Next, Previous, Up, Down, Cancel };
 
     explicit ChannelEditors(program::Language language, QObject* parent = nullptr);
 
@@ -32,7 +32,7 @@ public:
     static bool isFrequencyKey(const QKeyEvent& event);
 
 signals:
-    // A key that leaves or cancels the cell, or asks for help, was pressed in `editor`.
+    // A key that leaves or cancels the cell was pressed in `editor`.
     void editorKey(QWidget* editor, ChannelEditors::Key key);
     // An editor was opened over `index`.
     void editorCreated(QWidget* editor, const QModelIndex& index) const;

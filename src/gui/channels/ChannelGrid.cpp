@@ -1,8 +1,8 @@
 #include "channels/ChannelGrid.h"
 
-#include "app/StringTable.h"
-#include "channels/ChannelControlIds.h"
 #include "channels/ChannelTableModel.h"
+#include "common/ControlIds.h"
+#include "common/StringTable.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -203,9 +203,6 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_F1:
-        emit helpRequested(gridcontrol::Grid);
-        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (currentIndex().isValid()) {
@@ -217,6 +214,16 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     default:
         QTableView::keyPressEvent(event);
     }
+}
+
+int ChannelGrid::helpContextFor(const QWidget* focus) const {
+    // A list's drop-down is a window of its own, but still part of its editor.
+    for (const QWidget* widget = focus; m_editor && widget; widget = widget->parentWidget()) {
+        if (widget == m_editor)
+            return ChannelEditors::helpContext(m_editor,
+                                               ChannelTableModel::tableColumn(m_editorIndex));
+    }
+    return gridcontrol::Grid;
 }
 
 void ChannelGrid::wheelEvent(QWheelEvent* event) {
@@ -264,10 +271,6 @@ void ChannelGrid::onEditorKey(QWidget* editor, ChannelEditors::Key key) {
     if (editor != m_editor)
         return;
     switch (key) {
-    case ChannelEditors::Key::Help:
-        emit helpRequested(
-            ChannelEditors::helpContext(editor, ChannelTableModel::tableColumn(m_editorIndex)));
-        return;
     case ChannelEditors::Key::Cancel:
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
         return;

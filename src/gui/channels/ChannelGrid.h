@@ -2,6 +2,7 @@
 
 #include "channels/CellCommit.h"
 #include "channels/ChannelEditors.h"
+#include "common/HelpProperties.h"
 
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -12,7 +13,7 @@ class ChannelTableModel;
 // The channel grid: entering a cell opens its editor, leaving it commits the
 // editor through the table's rules. A refused receive frequency keeps the user
 // on its cell with the editor open, as a spreadsheet does with a bad entry.
-class ChannelGrid : public QTableView {
+class ChannelGrid : public QTableView, public HelpContextSource {
     Q_OBJECT
 public:
     // Widths of the label column and the nine table columns, as multiples of one
@@ -37,8 +38,9 @@ public:
     // A unit width at which every header and cell text of the grid fits.
     int fittingUnitWidth() const;
 
-signals:
-    void helpRequested(int context);
+    // F1 in the grid: the column of the open editor when the focus is in it, else
+    // the grid itself.
+    int helpContextFor(const QWidget* focus) const override;
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

@@ -3,19 +3,31 @@
 #include "channels/ProgramView.h"
 #include "model/ProgramDoc.h"
 
-#include <QCloseEvent>
-
 CChildFrame::CChildFrame(CProgramDoc* doc, CProgramView* view, QWidget* parent)
-    : QMdiSubWindow(parent), m_doc(doc), m_view(view) {
+    : DocumentFrame(doc, parent), m_view(view) {
     setWidget(view);
     // Owned after the view, so the view goes first when the window is destroyed.
     doc->setParent(this);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(doc->title());
-    connect(doc, &CProgramDoc::titleChanged, this, &CChildFrame::setWindowTitle);
+    connect(view, &CProgramView::transferRunningChanged, this,
+            &DocumentFrame::transferRunningChanged);
+    connect(view, &CProgramView::statusMessage, this, &DocumentFrame::statusMessage);
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    hide();
+CMyDocManager::FrameFactory CChildFrame::factoryFor(CMyDocManager& manager) {
+    return [&manager](std::unique_ptr<CProgramDoc> doc) {
+        auto* view = new CProgramView(*doc, manager.userSettings(), manager.portOverrides());
+        return new CChildFrame(doc.release(), view);
+    };
+}
+
+bool CChildFrame::commitOpenEditor() {
+    return m_view->commitOpenEditor();
+}
+
+bool CChildFrame::transferRunning() const {
+    return m_view->transferRunning();
+}
+
+void CChildFrame::setLinkFactory(LinkFactory factory) {
+    m_view->setLinkFactory(std::move(factory));
 }

@@ -1,28 +1,27 @@
 #pragma once
 
-#include <QMdiSubWindow>
+#include "model/DocumentFrame.h"
+#include "model/MyDocManager.h"
 
-class CProgramDoc;
 class CProgramView;
 
-// The window of one document. Closing it only hides it: the document stays
-// loaded and "Channel Information" shows it again.
-class CChildFrame : public QMdiSubWindow {
+// The window of one document with its channel grid view.
+class CChildFrame : public DocumentFrame {
     Q_OBJECT
 public:
-    static constexpr int InitialWidth = 1095;
-    static constexpr int InitialHeight = 650;
-
     // Takes ownership of the document; the view shows it.
     CChildFrame(CProgramDoc* doc, CProgramView* view, QWidget* parent = nullptr);
 
-    CProgramDoc* document() const { return m_doc; }
+    // Makes the windows of the documents `manager` creates: a channel grid view
+    // in a document window.
+    static CMyDocManager::FrameFactory factoryFor(CMyDocManager& manager);
+
     CProgramView* view() const { return m_view; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool commitOpenEditor() override;
+    bool transferRunning() const override;
+    void setLinkFactory(LinkFactory factory) override;
 
 private:
-    CProgramDoc* m_doc;
     CProgramView* m_view;
 };

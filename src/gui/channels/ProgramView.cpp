@@ -1,28 +1,20 @@
 #include "channels/ProgramView.h"
 
-#include "app/CommandIds.h"
 #include "app/ProgramState.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTableModel.h"
-#include "link/GuiTransferHost.h"
-#include "link/ImageTransfer.h"
+#include "common/CommandIds.h"
 #include "link/PortSettingDlg.h"
-#include "link/PosixSerialLink.h"
-#include "link/ProgressDlg.h"
-#include "link/UserSettings.h"
-#include "model/BackupCopies.h"
 #include "model/ProgramDoc.h"
+#include "model/UserSettings.h"
 
-#include <QDir>
 #include <QVBoxLayout>
 
 CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
                            program::PortOverrides portOverrides, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_settings(settings), m_portOverrides(std::move(portOverrides)),
-      m_linkFactory([] { return std::make_unique<program::PosixSerialLink>(); }),
-      m_model(new ChannelTableModel(doc, this)),
+    : QWidget(parent), m_doc(doc), m_settings(settings), m_model(new ChannelTableModel(doc, this)),
       m_grid(new ChannelGrid(m_model, doc.state().language, this)),
-      m_progress(new CProgressDlg(this)) {
+      m_transfer(new TransferRunner(doc, std::move(portOverrides), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -31,8 +23,12 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     // Each view picks up the port chosen last, by this user, in any run.
     doc.state().portNumber = SettingsPortNumberStore(m_settings).load();
 
-    connect(m_grid, &ChannelGrid::helpRequested, this, &CProgramView::helpRequested);
-    connect(m_progress, &CProgressDlg::startRequested, this, &CProgramView::runTransfer);
+    m_transfer->setCommitEditor([this] { commitOpenEditor(); });
+    connect(m_transfer, &TransferRunner::statusMessage, this, &CProgramView::statusMessage);
+    connect(m_transfer, &TransferRunner::runningChanged, this, [this](bool running) {
+        m_grid->setEnabled(!running);
+        emit transferRunningChanged(running);
+    });
 }
 
 CProgramView::~CProgramView() = default;
@@ -40,18 +36,17 @@ CProgramView::~CProgramView() = default;
 bool CProgramView::handleCommand(int id) {
     switch (id) {
     case command::Read:
-        if (!m_transferRunning)
-            openProgress(Direction::Read);
+        m_transfer->open(Direction::Read);
         return true;
     case command::Write:
-        if (!m_transferRunning) {
+        if (!transferRunning()) {
             commitOpenEditor();
-            openProgress(Direction::Write);
+            m_transfer->open(Direction::Write);
         }
         return true;
     case command::ComSetup:
-        if (!m_transferRunning)
-            CPortSettingDlg(m_doc.state(), m_settings, m_portOverrides, this).exec();
+        if (!transferRunning())
+            CPortSettingDlg(m_doc.state(), m_settings, m_transfer->portOverrides(), this).exec();
         return true;
     default:
         return false;
@@ -60,8 +55,7 @@ bool CProgramView::handleCommand(int id) {
 
 void CProgramView::hideEvent(QHideEvent* event) {
     // A hidden document cannot be the one a waiting Read or Write works on.
-    if (!m_transferRunning)
-        m_progress->finish();
+    m_transfer->closeWaiting();
     QWidget::hideEvent(event);
 }
 
@@ -72,58 +66,4 @@ bool CProgramView::commitOpenEditor() {
 void CProgramView::bringImageUpToDate() {
     commitOpenEditor();
     m_doc.gridToImage();
-}
-
-std::string CProgramView::portDevice() const {
-    return program::devicePathForPort(m_doc.state().portNumber, m_portOverrides);
-}
-
-void CProgramView::openProgress(Direction direction) {
-    m_direction = direction;
-    m_progress->open(direction == Direction::Read ? tr("Read Data") : tr("Write Data"));
-}
-
-void CProgramView::setTransferRunning(bool running) {
-    m_transferRunning = running;
-    m_grid->setEnabled(!running);
-    emit transferRunningChanged(running);
-}
-
-void CProgramView::runTransfer() {
-    // Cancel may have come between Start and this call.
-    if (m_progress->cancelRequested()) {
-        m_progress->finish();
-        return;
-    }
-    setTransferRunning(true);
-    program::ProgramState& state = m_doc.state();
-    const std::unique_ptr<program::SerialLink> link = m_linkFactory();
-    GuiTransferHost host(*m_progress, state);
-    program::ImageTransfer transfer(*link, host);
-
-    commitOpenEditor();
-    if (m_direction == Direction::Write) {
-        m_doc.gridToImage();
-        if (transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite)
-                .completed())
-            emit statusMessage(tr("Written to the radio"));
-    } else {
-        program::CodeplugImage image = m_doc.image();
-        if (transfer.read(portDevice(), image).completed()) {
-            m_doc.adoptReadImage(image);
-            keepReadCopy();
-        }
-    }
-    m_progress->finish();
-    setTransferRunning(false);
-}
-
-void CProgramView::keepReadCopy() {
-    const BackupCopies::Result copy = BackupCopies::saveReadCopy(m_doc.image());
-    const QString where = QDir::toNativeSeparators(copy.path);
-    if (copy.ok)
-        emit statusMessage(tr("Read from the radio; a copy was kept in %1").arg(where));
-    else
-        emit statusMessage(
-            tr("Read from the radio; no copy could be kept in %1: %2").arg(where, copy.error));
 }

@@ -1,15 +1,8 @@
 #pragma once
 
-#include "link/PortNames.h"
+#include "link/TransferRunner.h"
 
 #include <QWidget>
-
-#include <functional>
-#include <memory>
-
-namespace program {
-class SerialLink;
-}
 
 class CProgramDoc;
 class CProgressDlg;
@@ -22,9 +15,8 @@ class UserSettings;
 class CProgramView : public QWidget {
     Q_OBJECT
 public:
-    enum class Direction { Read, Write };
-    // Makes the serial link of one transfer (a termios device unless told otherwise).
-    using LinkFactory = std::function<std::unique_ptr<program::SerialLink>()>;
+    using Direction = TransferRunner::Direction;
+    using LinkFactory = TransferRunner::LinkFactory;
 
     CProgramView(CProgramDoc& doc, UserSettings& settings, program::PortOverrides portOverrides,
                  QWidget* parent = nullptr);
@@ -35,9 +27,9 @@ public:
 
     CProgramDoc& document() const { return m_doc; }
     ChannelGrid* grid() const { return m_grid; }
-    CProgressDlg* progressDialog() const { return m_progress; }
-    Direction direction() const { return m_direction; }
-    bool transferRunning() const { return m_transferRunning; }
+    CProgressDlg* progressDialog() const { return m_transfer->progressDialog(); }
+    Direction direction() const { return m_transfer->direction(); }
+    bool transferRunning() const { return m_transfer->running(); }
 
     // Commits the open cell editor as leaving its cell does; false when refused.
     bool commitOpenEditor();
@@ -45,31 +37,21 @@ public:
     void bringImageUpToDate();
 
     // The device the next connection opens.
-    std::string portDevice() const;
+    std::string portDevice() const { return m_transfer->portDevice(); }
 
-    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+    void setLinkFactory(LinkFactory factory) { m_transfer->setLinkFactory(std::move(factory)); }
 
 signals:
     void transferRunningChanged(bool running);
-    void helpRequested(int context);
     void statusMessage(const QString& text);
 
 protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void openProgress(Direction direction);
-    void runTransfer();
-    void keepReadCopy();
-    void setTransferRunning(bool running);
-
     CProgramDoc& m_doc;
     UserSettings& m_settings;
-    program::PortOverrides m_portOverrides;
-    LinkFactory m_linkFactory;
     ChannelTableModel* m_model;
     ChannelGrid* m_grid;
-    CProgressDlg* m_progress;
-    Direction m_direction = Direction::Read;
-    bool m_transferRunning = false;
+    TransferRunner* m_transfer;
 };

@@ -1,11 +1,7 @@
 #include "help/ContextHelp.h"
 
-#include "app/ControlIds.h"
-#include "app/NavigationBar.h"
-#include "channels/ChannelControlIds.h"
-#include "channels/ChannelEditors.h"
-#include "channels/ChannelGrid.h"
-#include "channels/ChannelTableModel.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 #include "help/HelpContexts.h"
 #include "help/HelpViewer.h"
 
@@ -14,22 +10,12 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QRegularExpression>
 
 namespace {
-
-// The buttons every dialog shares.
-constexpr int OkButton = 1;
-constexpr int CancelButton = 2;
-
-QHash<const QObject*, ContextHelp::DialogRule>& dialogRules() {
-    static QHash<const QObject*, ContextHelp::DialogRule> rules;
-    return rules;
-}
 
 int buttonBoxId(const QAbstractButton* button) {
     const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
@@ -38,10 +24,10 @@ int buttonBoxId(const QAbstractButton* button) {
     switch (box->buttonRole(const_cast<QAbstractButton*>(button))) {
     case QDialogButtonBox::AcceptRole:
     case QDialogButtonBox::YesRole:
-        return OkButton;
+        return control::OkButton;
     case QDialogButtonBox::RejectRole:
     case QDialogButtonBox::NoRole:
-        return CancelButton;
+        return control::CancelButton;
     default:
         return 0;
     }
@@ -58,36 +44,37 @@ ContextHelp::Request runFile(int context) {
     return {true, QString(), context};
 }
 
-// The grid's editors that serve two columns name the column; the others, and the
-// grid itself, their own ids.
-ContextHelp::Request gridRequest(const ChannelGrid& grid, const QList<QWidget*>& path) {
-    QWidget* editor = grid.openEditor();
-    if (editor && path.contains(editor))
-        return runFile(ChannelEditors::helpContext(
-            editor, ChannelTableModel::tableColumn(grid.openEditorIndex())));
-    return runFile(gridcontrol::Grid);
+int contextProperty(const QWidget* widget) {
+    return widget->property(helpproperty::Context).toInt();
 }
 
+bool inDialog(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<const QDialog*>(widget))
+            return true;
+    }
+    return false;
+}
+
+// In a dialog, the first control up from the focus that carries a context or an id;
+// the dialog may name another help file.
 ContextHelp::Request dialogRequest(const QWidget& dialog, const QList<QWidget*>& path) {
     int focused = 0;
     for (const QWidget* widget : path) {
+        if (const int context = contextProperty(widget); context > 0) {
+            focused = context;
+            break;
+        }
         if ((focused = ContextHelp::controlId(widget)) != 0)
             break;
     }
-    const auto rule = dialogRules().constFind(&dialog);
-    if (rule == dialogRules().constEnd())
-        return runFile(focused);
-    return {true, rule->helpFile, rule->context ? rule->context(focused) : focused};
+    return {true, dialog.property(helpproperty::File).toString(), focused};
 }
 
 } // namespace
 
-void ContextHelp::setControlId(QWidget* widget, int id) {
-    widget->setProperty(ControlIdProperty, id);
-}
-
 int ContextHelp::controlId(const QWidget* widget) {
-    if (const int id = widget->property(ControlIdProperty).toInt(); id > 0)
+    if (const int id = widget->property(helpproperty::ControlId).toInt(); id > 0)
         return id;
     static const QRegularExpression named(QStringLiteral("^control(\\d+)$"));
     if (const QRegularExpressionMatch match = named.match(widget->objectName()); match.hasMatch())
@@ -98,12 +85,6 @@ int ContextHelp::controlId(const QWidget* widget) {
         return buttonBoxId(button);
     }
     return 0;
-}
-
-void ContextHelp::setDialogRule(QWidget* dialog, DialogRule rule) {
-    dialogRules().insert(dialog, std::move(rule));
-    QObject::connect(dialog, &QObject::destroyed,
-                     [dialog] { dialogRules().remove(static_cast<QObject*>(dialog)); });
 }
 
 ContextHelp::Request ContextHelp::requestFor(QWidget* target) {
@@ -122,12 +103,12 @@ ContextHelp::Request ContextHelp::requestFor(QWidget* target) {
         path.append(widget);
         if (qobject_cast<HelpViewer*>(widget))
             return {};
-        if (const auto* grid = qobject_cast<ChannelGrid*>(widget))
-            return gridRequest(*grid, path);
-        if (qobject_cast<NavigationBar*>(widget))
-            return runFile(control::NavigationTree);
+        if (const auto* source = dynamic_cast<const HelpContextSource*>(widget))
+            return runFile(source->helpContextFor(target));
         if (qobject_cast<QDialog*>(widget))
             return dialogRequest(*widget, path);
+        if (const int context = contextProperty(widget); context > 0 && !inDialog(widget))
+            return runFile(context);
         if (qobject_cast<QMainWindow*>(widget))
             return runFile(helpcontext::MainWindow);
     }

@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 
 // F1, wherever the keyboard focus is: a highlighted menu item asks for its command,
@@ -14,21 +12,10 @@ class QWidget;
 class ContextHelp : public QObject {
     Q_OBJECT
 public:
-    // Controls carry their id in this property; the About box names them
-    // "control<id>", button groups number their buttons, and the OK and Cancel of a
-    // button box are 1 and 2.
-    static constexpr const char* ControlIdProperty = "controlId";
-    static void setControlId(QWidget* widget, int id);
-    // The control id of a widget; 0 when it has none.
+    // The control id of a widget; 0 when it has none. Controls carry it in the
+    // property helpproperty::ControlId, or are named "control<id>"; button groups
+    // number their buttons, and the OK and Cancel of a button box are 1 and 2.
     static int controlId(const QWidget* widget);
-
-    // A dialog whose controls lead elsewhere than their own ids, or whose help is
-    // in another file than the run's.
-    struct DialogRule {
-        std::function<int(int focusedControl)> context;
-        QString helpFile; // empty: the help file of the run
-    };
-    static void setDialogRule(QWidget* dialog, DialogRule rule);
 
     struct Request {
         bool valid = false;

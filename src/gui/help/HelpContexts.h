@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 
 #include <QList>
 #include <QString>
@@ -20,12 +20,6 @@ inline constexpr int MainWindow = 0x10000 + command::MenuDocument;
 inline constexpr const char* EnglishHelpFile = "enHelp.qch";
 inline constexpr const char* ChineseHelpFile = "chHelp.qch";
 
-// F1 in the Language dialog: its two language buttons stand for the Language
-// command; any other control for itself.
-int languageDialog(int focusedControl);
-// F1 in the Key Assignment dialog: the four side-key choices stand for the Key
-// Assignment command; any other control for itself.
-int keyAssignmentDialog(int focusedControl);
 // Key Assignment is explained only in the English help file, whatever the
 // language of the run.
 QString keyAssignmentHelpFile();

@@ -2,7 +2,7 @@
 
 #include "app/MessageIds.h"
 #include "app/ProgramState.h"
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "link/ProgressDlg.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,10 @@
 #include "link/PortSettingDlg.h"
 
+#include "common/ControlIds.h"
+
 #include "app/ProgramState.h"
 #include "link/PosixSerialLink.h"
-#include "link/UserSettings.h"
+#include "model/UserSettings.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -23,7 +25,7 @@ CPortSettingDlg::CPortSettingDlg(program::ProgramState& state, UserSettings& set
         auto* button = new QRadioButton(
             QStringLiteral("COM%1  (%2)").arg(n).arg(QString::fromStdString(device)), box);
         button->setEnabled(deviceOpens(device));
-        m_group->addButton(button, FirstButtonId - 1 + n);
+        m_group->addButton(button, control::FirstPortButton - 1 + n);
         grid->addWidget(button, (n - 1) % Rows, (n - 1) / Rows);
     }
     // The current port is checked only when it can be opened now.
@@ -40,7 +42,7 @@ CPortSettingDlg::CPortSettingDlg(program::ProgramState& state, UserSettings& set
 }
 
 QAbstractButton* CPortSettingDlg::portButton(int portNumber) const {
-    return m_group->button(FirstButtonId - 1 + portNumber);
+    return m_group->button(control::FirstPortButton - 1 + portNumber);
 }
 
 bool CPortSettingDlg::deviceOpens(const std::string& device) {
@@ -54,8 +56,8 @@ bool CPortSettingDlg::deviceOpens(const std::string& device) {
 
 void CPortSettingDlg::accept() {
     const int id = m_group->checkedId();
-    if (id >= FirstButtonId) {
-        const int number = id - FirstButtonId + 1;
+    if (id >= control::FirstPortButton) {
+        const int number = id - control::FirstPortButton + 1;
         m_state.portNumber = number;
         SettingsPortNumberStore(m_settings).save(number);
     }

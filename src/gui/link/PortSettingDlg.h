@@ -18,8 +18,6 @@ struct ProgramState;
 class CPortSettingDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int FirstButtonId = 1007; // port n has control id 1006 + n
-
     CPortSettingDlg(program::ProgramState& state, UserSettings& settings,
                     const program::PortOverrides& overrides, QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "link/ProgressDlg.h"
 
-#include "help/ContextHelp.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -30,10 +31,10 @@ CProgressDlg::CProgressDlg(QWidget* parent)
     m_bar->setMinimumWidth(260);
     m_bar->setTextVisible(false); // the status text counts the rows
     m_start->setDefault(true);
-    ContextHelp::setControlId(m_start, StartId);
-    ContextHelp::setControlId(m_cancelButton, CancelId);
-    ContextHelp::setControlId(m_status, StatusId);
-    ContextHelp::setControlId(m_bar, ProgressBarId);
+    helpproperty::setControlId(m_start, control::ProgressStart);
+    helpproperty::setControlId(m_cancelButton, control::ProgressCancel);
+    helpproperty::setControlId(m_status, control::ProgressStatus);
+    helpproperty::setControlId(m_bar, control::ProgressBar);
 
     connect(m_start, &QPushButton::clicked, this, &CProgressDlg::onStart);
     connect(m_cancelButton, &QPushButton::clicked, this, &CProgressDlg::onCancel);

@@ -12,12 +12,6 @@ class QPushButton;
 class CProgressDlg : public QDialog {
     Q_OBJECT
 public:
-    // Control ids, which F1 hands to the help file.
-    static constexpr int StartId = 1;
-    static constexpr int CancelId = 2;
-    static constexpr int StatusId = 1062;
-    static constexpr int ProgressBarId = 1245;
-
     explicit CProgressDlg(QWidget* parent = nullptr);
 
     // Resets the window to "Not start yet" and shows it with the given caption.

@@ -3,9 +3,7 @@
 #include "app/IniFile.h"
 #include "app/MessageIds.h"
 #include "app/ProgramState.h"
-#include "app/StringTable.h"
-#include "channels/ChildFrame.h"
-#include "channels/ProgramView.h"
+#include "common/StringTable.h"
 #include "model/FileDropFilter.h"
 #include "model/FilePaths.h"
 #include "model/ProgramDoc.h"
@@ -61,16 +59,16 @@ QWidget* CMyDocManager::dialogParent() const {
     return m_area->window();
 }
 
-CChildFrame* CMyDocManager::activeFrame() const {
+DocumentFrame* CMyDocManager::activeFrame() const {
     return m_active;
 }
 
-QList<CChildFrame*> CMyDocManager::frames() const {
-    QList<CChildFrame*> result;
+QList<DocumentFrame*> CMyDocManager::frames() const {
+    QList<DocumentFrame*> result;
     if (!m_area)
         return result;
     for (QMdiSubWindow* window : m_area->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
+        if (auto* frame = qobject_cast<DocumentFrame*>(window))
             result << frame;
     }
     return result;
@@ -80,7 +78,7 @@ bool CMyDocManager::transferRunning() const {
     return m_transfersRunning > 0;
 }
 
-void CMyDocManager::setActive(CChildFrame* frame) {
+void CMyDocManager::setActive(DocumentFrame* frame) {
     if (m_active == frame)
         return;
     retireActive();
@@ -97,42 +95,40 @@ void CMyDocManager::retireActive() {
 
 void CMyDocManager::onSubWindowActivated(QMdiSubWindow* window) {
     // Hiding a window deactivates it; the hidden one stays the active document.
-    if (auto* frame = qobject_cast<CChildFrame*>(window))
+    if (auto* frame = qobject_cast<DocumentFrame*>(window))
         setActive(frame);
 }
 
-CChildFrame* CMyDocManager::addFrame(std::unique_ptr<CProgramDoc> doc) {
-    auto* view = new CProgramView(*doc, m_userSettings, m_portOverrides);
+DocumentFrame* CMyDocManager::addFrame(std::unique_ptr<CProgramDoc> doc) {
+    DocumentFrame* frame = m_frameFactory(std::move(doc));
     if (m_linkFactory)
-        view->setLinkFactory(m_linkFactory);
-    auto* frame = new CChildFrame(doc.release(), view);
+        frame->setLinkFactory(m_linkFactory);
     m_area->addSubWindow(frame);
-    frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
+    frame->setGeometry(0, 0, DocumentFrame::InitialWidth, DocumentFrame::InitialHeight);
 
-    connect(view, &CProgramView::helpRequested, this, &CMyDocManager::helpRequested);
-    connect(view, &CProgramView::statusMessage, this, &CMyDocManager::showStatus);
-    connect(view, &CProgramView::transferRunningChanged, this, [this](bool running) {
+    connect(frame, &DocumentFrame::statusMessage, this, &CMyDocManager::showStatus);
+    connect(frame, &DocumentFrame::transferRunningChanged, this, [this](bool running) {
         m_transfersRunning += running ? 1 : -1;
         emit transferRunningChanged(transferRunning());
     });
     frame->show();
     setActive(frame);
     m_area->setActiveSubWindow(frame);
-    view->setFocus();
+    frame->widget()->setFocus();
     return frame;
 }
 
-CChildFrame* CMyDocManager::createNewDocument() {
+DocumentFrame* CMyDocManager::createNewDocument() {
     retireActive(); // before the new document sets the program's band limits
     auto doc = std::make_unique<CProgramDoc>(m_state, m_userSettings);
     doc->initNew();
     return addFrame(std::move(doc));
 }
 
-CChildFrame* CMyDocManager::newDocument() {
+DocumentFrame* CMyDocManager::newDocument() {
     if (transferRunning())
         return nullptr;
-    if (CChildFrame* active = activeFrame()) {
+    if (DocumentFrame* active = activeFrame()) {
         const auto answer = QMessageBox::warning(
             dialogParent(), QString::fromStdString(m_state.applicationName),
             stringTable(program::message::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel);
@@ -144,7 +140,7 @@ CChildFrame* CMyDocManager::newDocument() {
     return createNewDocument();
 }
 
-CChildFrame* CMyDocManager::openDocument(const QString& name) {
+DocumentFrame* CMyDocManager::openDocument(const QString& name) {
     if (transferRunning())
         return nullptr;
     const QString path = cleanPath(name);
@@ -157,13 +153,13 @@ CChildFrame* CMyDocManager::openDocument(const QString& name) {
                              openFailureText(path, *error));
         return nullptr;
     }
-    if (CChildFrame* previous = activeFrame())
+    if (DocumentFrame* previous = activeFrame())
         previous->close(); // hides it
     m_recentFiles.add(path);
     return addFrame(std::move(doc));
 }
 
-CChildFrame* CMyDocManager::openWithDialog() {
+DocumentFrame* CMyDocManager::openWithDialog() {
     if (transferRunning())
         return nullptr;
     const QString path =
@@ -172,19 +168,19 @@ CChildFrame* CMyDocManager::openWithDialog() {
 }
 
 bool CMyDocManager::save() {
-    CChildFrame* frame = activeFrame();
+    DocumentFrame* frame = activeFrame();
     return frame && saveFrame(frame, frame->document()->path());
 }
 
 bool CMyDocManager::saveAs(const QString& path) {
-    CChildFrame* frame = activeFrame();
+    DocumentFrame* frame = activeFrame();
     return frame && saveFrameAs(frame, path);
 }
 
-bool CMyDocManager::saveFrame(CChildFrame* frame, const QString& path) {
+bool CMyDocManager::saveFrame(DocumentFrame* frame, const QString& path) {
     if (path.isEmpty())
         return saveFrameAs(frame, path);
-    frame->view()->commitOpenEditor();
+    frame->commitOpenEditor();
     if (auto error = frame->document()->save(path)) {
         QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
                              saveFailureText(path, *error));
@@ -194,7 +190,7 @@ bool CMyDocManager::saveFrame(CChildFrame* frame, const QString& path) {
     return true;
 }
 
-bool CMyDocManager::saveFrameAs(CChildFrame* frame, const QString& path) {
+bool CMyDocManager::saveFrameAs(DocumentFrame* frame, const QString& path) {
     QString target = path;
     if (target.isEmpty()) {
         target = QFileDialog::getSaveFileName(dialogParent(), tr("Save As"),
@@ -208,23 +204,23 @@ bool CMyDocManager::saveFrameAs(CChildFrame* frame, const QString& path) {
 }
 
 void CMyDocManager::closeActive() {
-    if (CChildFrame* frame = activeFrame(); frame && !frame->view()->transferRunning())
+    if (DocumentFrame* frame = activeFrame(); frame && !frame->transferRunning())
         frame->close();
 }
 
 void CMyDocManager::showActive() {
-    if (CChildFrame* frame = activeFrame()) {
+    if (DocumentFrame* frame = activeFrame()) {
         frame->show();
         m_area->setActiveSubWindow(frame);
-        frame->view()->setFocus();
+        frame->widget()->setFocus();
     }
 }
 
 bool CMyDocManager::confirmCloseAll(QWidget* parent) {
     if (transferRunning())
         return false;
-    for (CChildFrame* frame : frames()) {
-        frame->view()->commitOpenEditor();
+    for (DocumentFrame* frame : frames()) {
+        frame->commitOpenEditor();
         CProgramDoc* doc = frame->document();
         if (!doc->hasUnsavedChanges())
             continue;
@@ -244,10 +240,10 @@ bool CMyDocManager::confirmCloseAll(QWidget* parent) {
     return true;
 }
 
-void CMyDocManager::setLinkFactory(CProgramView::LinkFactory factory) {
+void CMyDocManager::setLinkFactory(DocumentFrame::LinkFactory factory) {
     m_linkFactory = std::move(factory);
-    for (CChildFrame* frame : frames())
-        frame->view()->setLinkFactory(m_linkFactory);
+    for (DocumentFrame* frame : frames())
+        frame->setLinkFactory(m_linkFactory);
 }
 
 void CMyDocManager::acceptDrops(QWidget* window) {

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "channels/ProgramView.h"
 #include "link/PortNames.h"
-#include "link/UserSettings.h"
+#include "model/DocumentFrame.h"
 #include "model/RecentFileList.h"
+#include "model/UserSettings.h"
 
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
-class CChildFrame;
 class CProgramDoc;
 namespace program {
 class IniFile;
@@ -23,27 +23,35 @@ struct DatFileError;
 // The documents of the program and their windows. The program behaves as a
 // one-document tool: New replaces the active document, Open hides it, Close only
 // hides a window. Every document stays loaded until it is replaced or the
-// program ends, so closing the program checks them all for unsaved changes.
+// program ends, so closing the program checks them all for unsaved changes. The
+// windows themselves are made by the window side, through a frame factory.
 class CMyDocManager : public QObject {
     Q_OBJECT
 public:
+    // Makes the window of a new document (and its view); the window takes the
+    // document.
+    using FrameFactory = std::function<DocumentFrame*(std::unique_ptr<CProgramDoc> doc)>;
+
     // `settings` is Program.ini (its "Ports" section may name other devices).
     CMyDocManager(QMdiArea* area, program::ProgramState& state,
                   const program::IniFile* settings = nullptr, QObject* parent = nullptr);
     ~CMyDocManager() override;
 
+    // Must be set before the first document is made.
+    void setFrameFactory(FrameFactory factory) { m_frameFactory = std::move(factory); }
+
     // File New: asks "All data will be Cleared!" when a document window is
     // active; OK destroys it without a save prompt. Returns the new window, or
     // nullptr when the user cancelled.
-    CChildFrame* newDocument();
+    DocumentFrame* newDocument();
     // A new document without the question (start-up).
-    CChildFrame* createNewDocument();
+    DocumentFrame* createNewDocument();
     // Opens a .dat file as a new document (even when it is open already) and
     // hides the previously active window. On failure shows why and returns
     // nullptr; no window is left behind.
-    CChildFrame* openDocument(const QString& path);
+    DocumentFrame* openDocument(const QString& path);
     // File Open with the file dialog.
-    CChildFrame* openWithDialog();
+    DocumentFrame* openWithDialog();
     // Save, and Save As with the file dialog (or to `path` when given). They
     // return false when nothing was saved.
     bool save();
@@ -59,32 +67,33 @@ public:
     bool confirmCloseAll(QWidget* parent);
 
     // The active document window: the one last activated, even when hidden.
-    CChildFrame* activeFrame() const;
-    QList<CChildFrame*> frames() const;
+    DocumentFrame* activeFrame() const;
+    QList<DocumentFrame*> frames() const;
     bool transferRunning() const;
 
     // The serial link every later transfer uses (tests give a simulated one).
-    void setLinkFactory(CProgramView::LinkFactory factory);
+    void setLinkFactory(DocumentFrame::LinkFactory factory);
 
     // Files dropped on `window` open as by File Open.
     void acceptDrops(QWidget* window);
 
     UserSettings& userSettings() { return m_userSettings; }
+    // The "Ports" overrides of Program.ini that every view's port takes.
+    const program::PortOverrides& portOverrides() const { return m_portOverrides; }
     RecentFileList& recentFiles() { return m_recentFiles; }
 
 signals:
     // A transfer with the radio started or ended: the commands that would touch
     // the document or the port are to be disabled meanwhile.
     void transferRunningChanged(bool running);
-    void helpRequested(int context);
-    void activeFrameChanged(CChildFrame* frame);
+    void activeFrameChanged(DocumentFrame* frame);
 
 private:
-    CChildFrame* addFrame(std::unique_ptr<CProgramDoc> doc);
-    bool saveFrame(CChildFrame* frame, const QString& path);
-    bool saveFrameAs(CChildFrame* frame, const QString& path);
+    DocumentFrame* addFrame(std::unique_ptr<CProgramDoc> doc);
+    bool saveFrame(DocumentFrame* frame, const QString& path);
+    bool saveFrameAs(DocumentFrame* frame, const QString& path);
     void showStatus(const QString& text);
-    void setActive(CChildFrame* frame);
+    void setActive(DocumentFrame* frame);
     void retireActive();
     void onSubWindowActivated(QMdiSubWindow* window);
     QString openFailureText(const QString& path, const program::DatFileError& error) const;
@@ -96,7 +105,8 @@ private:
     UserSettings m_userSettings;
     RecentFileList m_recentFiles;
     program::PortOverrides m_portOverrides;
-    CProgramView::LinkFactory m_linkFactory;
-    QPointer<CChildFrame> m_active;
+    FrameFactory m_frameFactory;
+    DocumentFrame::LinkFactory m_linkFactory;
+    QPointer<DocumentFrame> m_active;
     int m_transfersRunning = 0;
 };

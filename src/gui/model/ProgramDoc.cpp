@@ -1,9 +1,9 @@
 #include "model/ProgramDoc.h"
 
 #include "app/ProgramState.h"
-#include "link/UserSettings.h"
 #include "model/FactoryDefaults.h"
 #include "model/FilePaths.h"
+#include "model/UserSettings.h"
 
 #include <QFileInfo>
 

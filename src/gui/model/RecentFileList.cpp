@@ -1,6 +1,6 @@
 #include "model/RecentFileList.h"
 
-#include "link/UserSettings.h"
+#include "model/UserSettings.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -34,9 +34,10 @@ struct DocumentHarness {
         window.resize(1200, 800);
         window.show();
         manager = std::make_unique<CMyDocManager>(area, state, settings);
+        manager->setFrameFactory(CChildFrame::factoryFor(*manager));
     }
 
-    CChildFrame* frame() const { return manager->activeFrame(); }
+    CChildFrame* frame() const { return qobject_cast<CChildFrame*>(manager->activeFrame()); }
     CProgramDoc& doc() const { return *frame()->document(); }
     CProgramView& view() const { return *frame()->view(); }
     ChannelGrid& grid() const { return *view().grid(); }

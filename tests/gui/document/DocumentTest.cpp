@@ -2,7 +2,7 @@
 #include "DocumentTests.h"
 #include "ModalAnswerer.h"
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
 #include "support/TempDir.h"
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> bytesOf(const program::CodeplugImage& image) {
 
 void DocumentTest::newDocumentStartsBlankWithNewDocumentValues() {
     DocumentHarness h;
-    CChildFrame* frame = h.manager->createNewDocument();
+    auto* frame = h.manager->createNewDocument();
     QVERIFY(frame);
     QCOMPARE(frame->windowTitle(), QStringLiteral("Channel Information"));
     QVERIFY(h.state.newDocument);
@@ -51,7 +51,7 @@ void DocumentTest::newDocumentStartsBlankWithNewDocumentValues() {
 
 void DocumentTest::newAsksBeforeClearingTheActiveDocument() {
     DocumentHarness h;
-    QPointer<CChildFrame> first = h.manager->createNewDocument();
+    QPointer<DocumentFrame> first = h.manager->createNewDocument();
     addChannel(h.doc(), 1);
 
     ModalAnswerer answers;
@@ -62,7 +62,7 @@ void DocumentTest::newAsksBeforeClearingTheActiveDocument() {
     QCOMPARE(h.doc().table().channelsInUse(), 1);
 
     answers.answerWith(QMessageBox::Ok);
-    CChildFrame* second = h.manager->newDocument();
+    auto* second = h.manager->newDocument();
     QVERIFY(second);
     QVERIFY(!first); // destroyed with its document, no save prompt
     QCOMPARE(answers.seen.size(), 2);
@@ -72,7 +72,7 @@ void DocumentTest::newAsksBeforeClearingTheActiveDocument() {
 
 void DocumentTest::savedFileReopensWithTheSameBytes() {
     DocumentHarness h;
-    CChildFrame* first = h.manager->createNewDocument();
+    auto* first = h.manager->createNewDocument();
     addChannel(h.doc(), 1);
     addChannel(h.doc(), 129); // "Fr" is saved like any channel
     const QString file = h.path(QStringLiteral("radio.dat"));
@@ -82,7 +82,7 @@ void DocumentTest::savedFileReopensWithTheSameBytes() {
     QCOMPARE(saved.size(), std::size_t{4096});
     QCOMPARE(saved, bytesOf(h.doc().image()));
 
-    CChildFrame* reopened = h.manager->openDocument(file);
+    auto* reopened = h.manager->openDocument(file);
     QVERIFY(reopened && reopened != first);
     QVERIFY(first->isHidden());
     QVERIFY(!h.state.newDocument);
@@ -101,10 +101,10 @@ void DocumentTest::openingAnOpenFileAgainGivesANewDocument() {
     DocumentHarness h;
     const QString file = h.path(QStringLiteral("a.dat"));
     writeBytes(file.toStdString(), bytesOf(program::factoryDefaults()));
-    CChildFrame* first = h.manager->openDocument(file);
+    auto* first = h.manager->openDocument(file);
     first->document()->table().setText(3, program::column::RxFrequency, "146.00000");
 
-    CChildFrame* second = h.manager->openDocument(QStringLiteral("\"") + file + "\"");
+    auto* second = h.manager->openDocument(QStringLiteral("\"") + file + "\"");
     QVERIFY(second && second != first);
     QVERIFY(first->isHidden());
     QCOMPARE(h.manager->frames().size(), 2);
@@ -114,7 +114,7 @@ void DocumentTest::openingAnOpenFileAgainGivesANewDocument() {
 
 void DocumentTest::filesOfTheWrongLengthAreRefused() {
     DocumentHarness h;
-    CChildFrame* active = h.manager->createNewDocument();
+    auto* active = h.manager->createNewDocument();
     ModalAnswerer answers;
     for (std::size_t length : {std::size_t{4095}, std::size_t{4097}, std::size_t{0}}) {
         const QString file = h.path(QStringLiteral("short-%1.dat").arg(length));
@@ -161,7 +161,7 @@ void DocumentTest::radioTypeAndRecentFilesAreKeptPerUser() {
 
 void DocumentTest::closingOnlyHidesTheWindow() {
     DocumentHarness h;
-    CChildFrame* frame = h.manager->createNewDocument();
+    auto* frame = h.manager->createNewDocument();
     addChannel(h.doc(), 5);
     h.manager->closeActive();
     QVERIFY(frame->isHidden());

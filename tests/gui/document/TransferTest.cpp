@@ -2,8 +2,8 @@
 #include "DocumentTests.h"
 #include "ModalAnswerer.h"
 
-#include "app/CommandIds.h"
 #include "app/IniFile.h"
+#include "common/CommandIds.h"
 #include "link/ProgressDlg.h"
 #include "model/BackupCopies.h"
 #include "support/FakeSerialLink.h"
@@ -195,7 +195,7 @@ void TransferTest::cancelledReadLeavesTheDocumentUntouched() {
 
 void TransferTest::commandsWaitWhileATransferRuns() {
     DocumentHarness h;
-    CChildFrame* frame = h.manager->createNewDocument();
+    auto* frame = h.manager->createNewDocument();
     FakeRadioLink link(h);
     link.radio.memory = radioMemory(h);
     CProgressDlg* dialog = h.view().progressDialog();

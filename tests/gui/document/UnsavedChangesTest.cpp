@@ -50,7 +50,7 @@ void UnsavedChangesTest::documentsAsLoadedOrSavedAskNothing() {
 void UnsavedChangesTest::editedDocumentsAskEvenWhenHidden() {
     DocumentHarness h;
     ModalAnswerer answers;
-    CChildFrame* edited = h.manager->createNewDocument();
+    auto* edited = h.manager->createNewDocument();
     typeReceiveFrequency(h, 1, QStringLiteral("145.5"), true);
     h.manager->openDocument(writeFile(h, QStringLiteral("b.dat")));
     QVERIFY(edited->isHidden());
@@ -91,7 +91,7 @@ void UnsavedChangesTest::saveAnswerSavesAndCancelKeepsTheProgramOpen() {
     typeReceiveFrequency(h, 1, QStringLiteral("145.5"), true);
     answers.answerWith(QStringLiteral("Save"));
     QVERIFY(h.manager->confirmCloseAll(&h.window));
-    CChildFrame* reopened = h.manager->openDocument(file);
+    auto* reopened = h.manager->openDocument(file);
     QCOMPARE(reopened->document()->table().text(1, RxFrequency), "145.50000");
 
     // An untitled document asks for a name; cancelling that keeps the program open.

@@ -1,6 +1,7 @@
 #include "HelpFiles.h"
 
-#include "app/CommandIds.h"
+#include "common/CommandIds.h"
+#include "common/HelpProperties.h"
 #include "help/ContextHelp.h"
 #include "help/HelpContexts.h"
 
@@ -38,12 +39,12 @@ void ContextHelpTest::keyAssignmentRuleAndItsEnglishFile() {
     for (int id = 1076; id <= 1079; ++id) {
         auto* choice = new QRadioButton(QString::number(id), &dialog);
         group->addButton(choice, id);
+        helpproperty::setContext(choice, command::KeyAssignment);
         layout->addWidget(choice);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addWidget(buttons);
-    ContextHelp::setDialogRule(
-        &dialog, {helpcontext::keyAssignmentDialog, helpcontext::keyAssignmentHelpFile()});
+    dialog.setProperty(helpproperty::File, helpcontext::keyAssignmentHelpFile());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 

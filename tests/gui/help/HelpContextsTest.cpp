@@ -1,7 +1,7 @@
 #include "HelpFiles.h"
 
-#include "app/CommandIds.h"
 #include "app/LanguagePack.h"
+#include "common/CommandIds.h"
 #include "help/HelpContexts.h"
 
 #include <QHelpEngineCore>

@@ -1,6 +1,5 @@
 #include "HelpFiles.h"
 
-#include "app/CommandIds.h"
 #include "app/LanguageDlg.h"
 #include "app/MainFrame.h"
 #include "app/NavigationBar.h"
@@ -9,6 +8,7 @@
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTableModel.h"
 #include "channels/ProgramView.h"
+#include "common/CommandIds.h"
 #include "help/HelpContexts.h"
 #include "help/HelpViewer.h"
 #include "link/PortSettingDlg.h"

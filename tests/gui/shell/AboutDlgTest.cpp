@@ -1,9 +1,9 @@
 #include "ShellTestSupport.h"
 
-#include "app/CommandIds.h"
-#include "app/ControlIds.h"
 #include "app/MainFrame.h"
 #include "app/ProgramApp.h"
+#include "common/CommandIds.h"
+#include "common/ControlIds.h"
 
 #include <QLabel>
 #include <QTest>

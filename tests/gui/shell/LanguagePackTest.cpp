@@ -1,8 +1,8 @@
 #include "ShellTestSupport.h"
 
-#include "app/CommandIds.h"
 #include "app/LanguagePack.h"
 #include "app/MenuPack.h"
+#include "common/CommandIds.h"
 
 #include <QTest>
 
@@ -100,6 +100,24 @@ void LanguagePackTest::theShippedPacksCarryTheSameCommands() {
                      english.menus().prompt(id.toInt()).status,
                  qPrintable(id));
     }
+
+    // The packs place exactly the program's commands: none it does not know, and
+    // every one it has somewhere in a menu, the toolbar or the accelerators.
+    QSet<int> placed;
+    for (int menuId : {command::MenuNoDocument, command::MenuDocument}) {
+        QString menu = shape(english.menus().menu(menuId));
+        for (const QString& id : menu.replace('{', ',').replace('}', ',').split(',')) {
+            if (!id.isEmpty() && id != "-")
+                placed.insert(id.toInt());
+        }
+    }
+    for (int id : english.menus().toolbar(command::Toolbar))
+        placed.insert(id);
+    for (const PackAccelerator& key : english.menus().accelerators(command::AcceleratorTable))
+        placed.insert(key.id);
+    placed.remove(0); // toolbar separators
+    const QSet<int> known(command::All.begin(), command::All.end());
+    QCOMPARE(placed, known);
 
     QMap<QString, int> keys;
     for (const PackAccelerator& key : chinese.menus().accelerators(command::AcceleratorTable))

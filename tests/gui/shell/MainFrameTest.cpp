@@ -1,12 +1,12 @@
 #include "ShellTestSupport.h"
 
 #include "app/CommandActions.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MdiBackground.h"
 #include "app/NavigationBar.h"
 #include "app/NavigationTitleBar.h"
 #include "app/ProgramApp.h"
+#include "common/CommandIds.h"
 
 #include <QAction>
 #include <QMdiArea>

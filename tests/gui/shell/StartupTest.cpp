@@ -1,13 +1,13 @@
 #include "ShellTestSupport.h"
 
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/MessageIds.h"
 #include "app/NavigationBar.h"
 #include "app/ProgramApp.h"
-#include "app/SettingsText.h"
-#include "app/StringTable.h"
 #include "channels/ChildFrame.h"
+#include "common/CommandIds.h"
+#include "common/SettingsText.h"
+#include "common/StringTable.h"
 #include "model/MyDocManager.h"
 
 #include <QElapsedTimer>
@@ -145,7 +145,7 @@ void StartupTest::englishRun() {
 
     // title.ico marks every window, a document window opened later too.
     QVERIFY(!QApplication::windowIcon().isNull());
-    CChildFrame* later = frame.docManager().createNewDocument();
+    auto* later = frame.docManager().createNewDocument();
     QVERIFY(later);
     QCOMPARE(later->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }

@@ -1,4 +1,4 @@
-#include "link/UserSettings.h"
+#include "model/UserSettings.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "app/SettingsText.h"
+#include "common/SettingsText.h"
 
 #include <QStringDecoder>
 

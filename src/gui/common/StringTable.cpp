@@ -1,4 +1,4 @@
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 
 #include "app/MessageIds.h"
 

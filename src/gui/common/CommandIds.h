@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+
 // Every command of the program by its numeric id. The language packs place these
 // ids in their menus, accelerator and toolbar tables; the main frame routes them.
 namespace command {
@@ -41,6 +44,50 @@ inline constexpr int ControlBar = 32772;
 inline constexpr int HelpTopics = 32793;
 inline constexpr int About = 57664;
 inline constexpr int ContextHelp = 57670; // F1
+
+// Every command above, once. The menus of the language packs, the help contexts and
+// the transfer lock all go by this list, so a new command is added here and nowhere
+// else.
+inline constexpr std::array All = {
+    FileNew,
+    FileOpen,
+    FileClose,
+    FileSave,
+    FileSaveAs,
+    FilePrintSetup,
+    FilePrint,
+    FilePrintPreview,
+    AppExit,
+    ChannelInformation,
+    OptionalFeatures,
+    Dtmf,
+    Msk,
+    TwoTone,
+    KeyAssignment,
+    SquelchTuning,
+    SoftwareInfo,
+    ParameterAdjust,
+    Read,
+    Write,
+    ComSetup,
+    Language,
+    ViewToolbar,
+    ViewStatusBar,
+    ControlBar,
+    HelpTopics,
+    About,
+    ContextHelp,
+};
+
+// The commands that stay available while the radio link runs: they only show or
+// hide parts of the main window, or help. Every other command is disabled then.
+inline constexpr std::array AvailableDuringTransfer = {ViewToolbar, ViewStatusBar, ControlBar,
+                                                       HelpTopics, ContextHelp};
+
+constexpr bool availableDuringTransfer(int id) {
+    return std::find(AvailableDuringTransfer.begin(), AvailableDuringTransfer.end(), id) !=
+           AvailableDuringTransfer.end();
+}
 
 // Resource ids of the pack's tables.
 inline constexpr int MenuNoDocument = 128;

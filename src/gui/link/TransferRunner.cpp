@@ -1,0 +1,82 @@
+#include "link/TransferRunner.h"
+
+#include "app/ProgramState.h"
+#include "link/GuiTransferHost.h"
+#include "link/ImageTransfer.h"
+#include "link/PosixSerialLink.h"
+#include "link/ProgressDlg.h"
+#include "model/BackupCopies.h"
+#include "model/ProgramDoc.h"
+
+#include <QDir>
+
+TransferRunner::TransferRunner(CProgramDoc& doc, program::PortOverrides portOverrides,
+                               QWidget* dialogParent)
+    : QObject(dialogParent), m_doc(doc), m_portOverrides(std::move(portOverrides)),
+      m_linkFactory([] { return std::make_unique<program::PosixSerialLink>(); }),
+      m_progress(new CProgressDlg(dialogParent)) {
+    connect(m_progress, &CProgressDlg::startRequested, this, &TransferRunner::run);
+}
+
+TransferRunner::~TransferRunner() = default;
+
+void TransferRunner::open(Direction direction) {
+    if (m_running)
+        return;
+    m_direction = direction;
+    m_progress->open(direction == Direction::Read ? tr("Read Data") : tr("Write Data"));
+}
+
+void TransferRunner::closeWaiting() {
+    if (!m_running)
+        m_progress->finish();
+}
+
+std::string TransferRunner::portDevice() const {
+    return program::devicePathForPort(m_doc.state().portNumber, m_portOverrides);
+}
+
+void TransferRunner::setRunning(bool running) {
+    m_running = running;
+    emit runningChanged(running);
+}
+
+void TransferRunner::run() {
+    // Cancel may have come between Start and this call.
+    if (m_progress->cancelRequested()) {
+        m_progress->finish();
+        return;
+    }
+    setRunning(true);
+    program::ProgramState& state = m_doc.state();
+    const std::unique_ptr<program::SerialLink> link = m_linkFactory();
+    GuiTransferHost host(*m_progress, state);
+    program::ImageTransfer transfer(*link, host);
+
+    if (m_commitEditor)
+        m_commitEditor();
+    if (m_direction == Direction::Write) {
+        m_doc.gridToImage();
+        if (transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite)
+                .completed())
+            emit statusMessage(tr("Written to the radio"));
+    } else {
+        program::CodeplugImage image = m_doc.image();
+        if (transfer.read(portDevice(), image).completed()) {
+            m_doc.adoptReadImage(image);
+            keepReadCopy();
+        }
+    }
+    m_progress->finish();
+    setRunning(false);
+}
+
+void TransferRunner::keepReadCopy() {
+    const BackupCopies::Result copy = BackupCopies::saveReadCopy(m_doc.image());
+    const QString where = QDir::toNativeSeparators(copy.path);
+    if (copy.ok)
+        emit statusMessage(tr("Read from the radio; a copy was kept in %1").arg(where));
+    else
+        emit statusMessage(
+            tr("Read from the radio; no copy could be kept in %1: %2").arg(where, copy.error));
+}
