@@ -1,21 +1,24 @@
 #include "DocumentHarness.h"
 #include "DocumentTests.h"
-#include "ModalAnswerer.h"
 
 #include "app/CommandIds.h"
 #include "app/LanguagePack.h"
 #include "channels/ChannelControlIds.h"
 #include "link/ProgressDlg.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace program::column;
+using testsupport::ModalAnswerer;
 
 namespace {
 
@@ -317,3 +320,5 @@ void GridEditTest::chineseRunShowsChineseHeadersAndLists() {
     QVERIFY(!answers.seen[0].text.contains(QStringLiteral("Error")));
     QVERIFY(!answers.seen[0].title.contains(QStringLiteral("Caution")));
 }
+
+GUI_TEST(GridEditTest);

@@ -85,6 +85,6 @@ void ContextHelpTest::subMenuTitleAndOtherKeys() {
     qApp->removeEventFilter(&help);
 }
 
-HELP_TEST(ContextHelpTest);
+GUI_TEST(ContextHelpTest);
 
 #include "ContextHelpTest.moc"

@@ -132,5 +132,5 @@ void LanguagePackTest::aFailedLoadLeavesNothingBehind() {
     }
 }
 
-SHELL_TEST(LanguagePackTest);
+GUI_TEST(LanguagePackTest);
 #include "LanguagePackTest.moc"
