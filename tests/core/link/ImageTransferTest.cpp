@@ -127,7 +127,7 @@ TEST_F(ImageTransferTest, ReadRefusesARadioWithAnotherPassword) {
 TEST_F(ImageTransferTest, FailedReadLeavesTheImageAsItWas) {
     const CodeplugImage before = image;
     // Block 1 is the password block; block 200 is in the middle of the rows.
-    for (const char* fault : {"no-ack=200", "short-read=200"}) {
+    for (const char* fault : {"no-ack=200", "short-read=200", "hang-after=200"}) {
         misbehave({fault});
         host = ScriptedHost{};
 
