@@ -67,16 +67,6 @@ TEST_F(RadioEngineTest, AnswersTheWireVocabularyLikeARadio) {
     EXPECT_EQ(radio.wakesAnswered(), 1);
 }
 
-TEST_F(RadioEngineTest, FactoryFreshMemoryCarriesTheNewDocumentBands) {
-    auto bands = memory.range(0xFF0, 6);
-    EXPECT_EQ(Bytes(bands.begin(), bands.end()), (Bytes{0x13, 0x17, 0x64, 0x40, 0x52, 0x00}));
-    auto shadow = memory.range(0xFD4, 8);
-    EXPECT_EQ(Bytes(shadow.begin(), shadow.end()),
-              (Bytes{0x88, 0x00, 0xAE, 0x00, 0x90, 0x01, 0x08, 0x02}));
-    auto password = memory.range(0xFE2, 6);
-    EXPECT_EQ(Bytes(password.begin(), password.end()), Bytes(6, 0xFF)) << "no password set";
-}
-
 TEST_F(RadioEngineTest, IgnoresEverythingUntilWokenAndBlocksUntilConfirmed) {
     RadioEngine radio = makeRadio();
     EXPECT_TRUE(radio.receive(kIdentify).empty());

@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <set>
 #include <thread>
 
 using namespace program;
@@ -37,22 +36,6 @@ CodeplugImage randomImage(unsigned generatorStart) {
     for (auto& byte : image.bytes())
         byte = static_cast<std::uint8_t>(random());
     return image;
-}
-
-// Every address a whole-image write sends to the radio.
-std::set<std::size_t> addressesWritten(bool squelchWrite) {
-    std::set<std::size_t> sent;
-    auto add = [&sent](std::size_t from, std::size_t to) {
-        for (std::size_t a = from; a < to; ++a)
-            sent.insert(a);
-    };
-    add(0x000, 0xFA0);
-    add(0xFE0, 0xFF0);
-    add(0xFD2, 0xFD4);
-    add(0xFDC, 0xFE0);
-    if (squelchWrite)
-        add(0xFA0, 0xFD0);
-    return sent;
 }
 
 class SimTransferTest : public ::testing::Test {
@@ -115,113 +98,6 @@ TEST_F(SimTransferTest, ReadBringsTheRadioMemoryByteForByte) {
     EXPECT_EQ(host.progress.back(), 256);
 }
 
-TEST_F(SimTransferTest, WriteThenReadRoundTripsEveryAddressTheWriteSends) {
-    startRadio();
-    const CodeplugImage factory = sim::factoryFreshMemory();
-    CodeplugImage back;
-    for (bool squelchWrite : {false, true}) {
-        SCOPED_TRACE(squelchWrite ? "squelch write on" : "squelch write off");
-        const CodeplugImage document = randomImage(squelchWrite ? 3 : 2);
-        ASSERT_TRUE(write(document, squelchWrite).completed());
-        EXPECT_EQ(host.progress.back(), 250);
-
-        back = document; // the same password
-        ASSERT_TRUE(read(back).completed());
-        const std::set<std::size_t> sent = addressesWritten(squelchWrite);
-        // Addresses no write sends keep what the radio came with.
-        for (std::size_t a = 0; a < CodeplugImage::Size; ++a) {
-            const std::uint8_t expected = sent.count(a) ? document.at(a) : factory.at(a);
-            ASSERT_EQ(back.at(a), expected) << "address " << a;
-        }
-    }
-    EXPECT_EQ(radioMemory(), back);
-}
-
-TEST_F(SimTransferTest, FailedOrCancelledReadLeavesTheDocumentAsItWas) {
-    const std::string typeMismatch = "Becuase the type of radio does not match,\ncommunications is "
-                                     "interrupt.";
-    struct Case {
-        std::vector<std::string> fault;
-        int messageId;
-        std::string literal;
-    };
-    const std::vector<Case> cases{
-        {{"--fault", "no-ack=100"}, message::ProgramInterrupt, ""},
-        {{"--fault", "hang-after=300"}, message::ProgramInterrupt, ""},
-        {{"--fault", "short-read=3"}, message::ProgramInterrupt, ""},
-        {{"--fault", "bad-identity"}, 0, typeMismatch},
-        {{"--fault", "short-identity"}, 0, typeMismatch},
-    };
-    const CodeplugImage original = randomImage(4);
-    CodeplugImage radioMemoryImage = sim::factoryFreshMemory();
-    radioMemoryImage.write(0xFE2, original.range(0xFE2, 6));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fault.back());
-        startRadio(c.fault, radioMemoryImage);
-        host = RealTimeHost();
-        CodeplugImage document = original;
-        TransferResult result = read(document);
-        EXPECT_FALSE(result.completed());
-        EXPECT_EQ(document, original);
-        ASSERT_EQ(host.questions.size(), 1u);
-        EXPECT_EQ(host.questions[0].message.id, c.messageId);
-        if (c.messageId == 0) {
-            EXPECT_EQ(host.questions[0].message.english, c.literal);
-        }
-        radio->stop();
-    }
-
-    SCOPED_TRACE("password differs");
-    startRadio();
-    host = RealTimeHost();
-    CodeplugImage document = original;
-    EXPECT_FALSE(read(document).completed());
-    EXPECT_EQ(document, original);
-    ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].message.english, "Password Error!");
-
-    SCOPED_TRACE("cancelled half way");
-    host = RealTimeHost();
-    host.cancelAtPump = 6 + 5 * 128; // the handshake's pumps, then 128 rows
-    document = sim::factoryFreshMemory();
-    document.fill(0x5A);
-    document.write(0xFE2, std::vector<std::uint8_t>(6, 0xFF));
-    const CodeplugImage before = document;
-    EXPECT_EQ(read(document).outcome, TransferResult::Outcome::Cancelled);
-    EXPECT_EQ(document, before);
-}
-
-TEST_F(SimTransferTest, HandshakeHiccupsAreRiddenOut) {
-    for (const char* fault : {"junk-before-wake", "wake-only=3"}) {
-        SCOPED_TRACE(fault);
-        startRadio({"--fault", fault});
-        host = RealTimeHost();
-        const CodeplugImage document = randomImage(5);
-        ASSERT_TRUE(write(document, false).completed());
-        CodeplugImage back = document;
-        EXPECT_TRUE(read(back).completed());
-        EXPECT_TRUE(std::equal(back.bytes().begin(), back.bytes().begin() + 0xFA0,
-                               document.bytes().begin()));
-        EXPECT_TRUE(host.questions.empty());
-        radio->stop();
-    }
-}
-
-TEST_F(SimTransferTest, RefusedConfirmationPromptsOrEndsByTheWakeCount) {
-    // Woken at once: the user is asked whether to retry.
-    startRadio({"--fault", "bad-confirm"});
-    CodeplugImage document = sim::factoryFreshMemory();
-    EXPECT_FALSE(read(document).completed());
-    EXPECT_EQ(host.messageIds(), std::vector<int>{message::CommunicationError});
-    radio->stop();
-
-    // Woken only at the seventh attempt: the radio is in trouble; no prompt.
-    startRadio({"--fault", "bad-confirm", "--fault", "wake-only=7"});
-    host = RealTimeHost();
-    EXPECT_FALSE(read(document).completed());
-    EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
-}
-
 TEST_F(SimTransferTest, FailedWriteIsReportedAndTheRadioCanBeReadAfterwards) {
     startRadio({"--fault", "no-ack=20"});
     const CodeplugImage document = randomImage(6);
@@ -237,15 +113,6 @@ TEST_F(SimTransferTest, FailedWriteIsReportedAndTheRadioCanBeReadAfterwards) {
     EXPECT_FALSE(read(back).completed());
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
     EXPECT_EQ(back, noPassword);
-}
-
-TEST_F(SimTransferTest, PortHeldByAnotherProgramCannotBeOpened) {
-    startRadio();
-    PosixSerialLink other;
-    ASSERT_TRUE(other.open(port()).ok());
-    CodeplugImage document = sim::factoryFreshMemory();
-    EXPECT_FALSE(read(document).completed());
-    EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
 }
 
 TEST_F(SimTransferTest, PacedRadioKeepsLineTimeAndEndsWithTheSession) {

@@ -1,166 +1,113 @@
 #pragma once
 
+#include "RadioEngine.h"
 #include "link/BlockPlan.h"
 #include "link/SerialLink.h"
-#include "link/WireVocabulary.h"
 #include "model/CodeplugImage.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <cstdio>
+#include <initializer_list>
 #include <set>
 #include <span>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace testsupport {
 
-// A radio as the programming cable sees it: it answers the wake sequence, the
-// identification, the confirmation and the block commands from its own memory,
-// and can be told to misbehave. A wake sequence restarts its session at any time.
-class FakeRadio {
+// Faults by the names radio-sim takes on its command line: "silent", "no-ack=3"...
+inline program::sim::RadioFaults radioFaults(std::initializer_list<std::string_view> names) {
+    program::sim::RadioFaults faults;
+    for (std::string_view name : names) {
+        if (auto problem = program::sim::addFault(faults, name))
+            throw std::invalid_argument(*problem);
+    }
+    return faults;
+}
+
+// The simulated radio at the far end of a FakeSerialLink, with what it did. It
+// outlives the links that reach it, as a radio outlives the program's sessions.
+// What it did is taken from the radio's own log, so that the record is the
+// radio's view of the exchange, not the program's.
+class RecordingRadio {
 public:
-    program::CodeplugImage memory;
-    // Model "U", "888", band 136 to 174 MHz.
-    std::array<std::uint8_t, 8> identity{0x55, 0x38, 0x38, 0x38, 0x00, 0x13, 0x17, 0x64};
-    std::size_t identityLength = 8;
+    explicit RecordingRadio(
+        const program::CodeplugImage& memory = program::sim::factoryFreshMemory(),
+        const program::sim::RadioFaults& faults = {},
+        const program::sim::RadioIdentity& identity = program::sim::defaultIdentity())
+        : m_engine(memory, identity, faults, logger()), m_identity(identity) {}
+    RecordingRadio(const RecordingRadio&) = delete;
+    RecordingRadio& operator=(const RecordingRadio&) = delete;
 
-    // Faults.
-    int silentWakes = 0;               // the first n wakes go unanswered
-    bool silent = false;               // no wake is ever answered
-    bool junkBeforeWakeAnswer = false; // 0x15 before each wake answer
-    int wrongConfirms = 0;             // the first n confirmations are answered 0x15
-    int unacknowledgedBlock = 0;       // the n-th block command (from 1) gets no acknowledgement
-    int shortReplyBlock = 0;           // the n-th block command's read reply lacks its last byte
+    // Another radio on the cable: its own memory, faults and identity, nothing done yet.
+    void replace(const program::CodeplugImage& memory, const program::sim::RadioFaults& faults = {},
+                 const program::sim::RadioIdentity& identity = program::sim::defaultIdentity()) {
+        m_engine = program::sim::RadioEngine(memory, identity, faults, logger());
+        m_identity = identity;
+        clearRecord();
+    }
+    // The same radio, now showing these faults (or none): memory and record kept,
+    // and asleep until the next wake sequence.
+    void setFaults(const program::sim::RadioFaults& faults) {
+        m_engine = program::sim::RadioEngine(m_engine.memory(), m_identity, faults, logger());
+    }
 
-    // What happened.
-    int wakes = 0;
+    const program::CodeplugImage& memory() const { return m_engine.memory(); }
+    std::vector<std::uint8_t> receive(std::span<const std::uint8_t> bytes) {
+        return m_engine.receive(bytes);
+    }
+    void portClosed() { m_engine.portClosed(); }
+
+    void clearRecord() {
+        wakes = identifications = 0;
+        blocksRead.clear();
+        blocksWritten.clear();
+        log.clear();
+    }
+
+    int wakes = 0; // wake sequences heard, answered or not
     int identifications = 0;
     std::vector<program::Block> blocksRead;
-    std::vector<program::Block> blocksWritten;
-
-    // Takes bytes from the program and returns the radio's answer to them.
-    std::vector<std::uint8_t> receive(std::span<const std::uint8_t> bytes) {
-        std::vector<std::uint8_t> answer;
-        for (std::uint8_t byte : bytes)
-            take(byte, answer);
-        return answer;
-    }
+    std::vector<program::Block> blocksWritten; // acknowledged or not
+    std::vector<std::string> log;
 
 private:
-    enum class State { Asleep, AwaitIdentify, AwaitConfirm, Ready, AwaitReadAck, WriteData };
-
-    void take(std::uint8_t byte, std::vector<std::uint8_t>& answer) {
-        std::rotate(m_wakeWindow.begin(), m_wakeWindow.begin() + 1, m_wakeWindow.end());
-        m_wakeWindow.back() = byte;
-        if (m_wakeWindow == program::wire::WakeSequence) {
-            wake(answer);
-            return;
-        }
-        m_pending.push_back(byte);
-        switch (m_state) {
-        case State::Asleep:
-            m_pending.clear();
-            break;
-        case State::AwaitIdentify:
-            if (m_pending.size() == 2) {
-                if (std::equal(m_pending.begin(), m_pending.end(),
-                               program::wire::IdentifyRequest.begin())) {
-                    ++identifications;
-                    answer.insert(answer.end(), identity.begin(),
-                                  identity.begin() + static_cast<long>(identityLength));
-                    m_state = State::AwaitConfirm;
-                }
-                m_pending.clear();
-            }
-            break;
-        case State::AwaitConfirm:
-            if (byte == program::wire::Ack) {
-                const bool wrong = wrongConfirms > 0;
-                wrongConfirms -= wrong ? 1 : 0;
-                answer.push_back(wrong ? 0x15 : program::wire::Ack);
-                m_state = wrong ? State::Asleep : State::Ready;
-            }
-            m_pending.clear();
-            break;
-        case State::Ready:
-            if (m_pending.size() == 4)
-                command(answer);
-            break;
-        case State::AwaitReadAck:
-            if (byte == program::wire::Ack && !m_withholdAck)
-                answer.push_back(program::wire::Ack);
-            m_pending.clear();
-            m_state = State::Ready;
-            break;
-        case State::WriteData:
-            if (m_pending.size() == m_block.length) {
-                std::copy(m_pending.begin(), m_pending.end(),
-                          memory.range(m_block.address, m_block.length).begin());
-                blocksWritten.push_back(m_block);
-                if (!m_withholdAck)
-                    answer.push_back(program::wire::Ack);
-                m_pending.clear();
-                m_state = State::Ready;
-            }
-            break;
-        }
+    program::sim::RadioEngine::Log logger() {
+        return [this](const std::string& line) { note(line); };
     }
 
-    void wake(std::vector<std::uint8_t>& answer) {
-        ++wakes;
-        m_pending.clear();
-        if (silent || wakes <= silentWakes) {
-            m_state = State::Asleep;
-            return;
+    // "wake #3 ...", "identify -> ...", "read 0x0F8 8 -> ...", "write 0x0F8 01 02 -> 06".
+    void note(const std::string& line) {
+        log.push_back(line);
+        unsigned address = 0;
+        unsigned length = 0;
+        if (line.starts_with("wake #")) {
+            ++wakes;
+        } else if (line.starts_with("identify ->")) {
+            ++identifications;
+        } else if (std::sscanf(line.c_str(), "read 0x%x %u", &address, &length) == 2) {
+            blocksRead.push_back(block(address, length));
+        } else if (std::sscanf(line.c_str(), "write 0x%x", &address) == 1) {
+            const std::string data = line.substr(0, line.find(" ->"));
+            const auto bytes = std::count(data.begin(), data.end(), ' ') - 1;
+            blocksWritten.push_back(block(address, static_cast<unsigned>(bytes)));
         }
-        if (junkBeforeWakeAnswer)
-            answer.push_back(0x15);
-        answer.push_back(program::wire::Ack);
-        m_state = State::AwaitIdentify;
+    }
+    static program::Block block(unsigned address, unsigned length) {
+        return {static_cast<std::uint16_t>(address), static_cast<std::uint8_t>(length)};
     }
 
-    // A command frame with an unknown command or a block outside the memory is
-    // ignored, as are stray bytes that happen to look like the start of one.
-    void command(std::vector<std::uint8_t>& answer) {
-        const std::uint8_t code = m_pending[0];
-        m_block = {static_cast<std::uint16_t>(m_pending[1] << 8 | m_pending[2]), m_pending[3]};
-        m_pending.clear();
-        const bool valid =
-            (code == program::wire::ReadCommand || code == program::wire::WriteCommand) &&
-            m_block.length >= 1 && m_block.length <= 8 &&
-            m_block.address + m_block.length <= program::CodeplugImage::Size;
-        if (!valid)
-            return;
-        ++m_blockCount;
-        m_withholdAck = m_blockCount == unacknowledgedBlock;
-        if (code == program::wire::WriteCommand) {
-            m_state = State::WriteData;
-            return;
-        }
-        blocksRead.push_back(m_block);
-        // Header bytes the program never examines.
-        answer.insert(answer.end(), {0x57, static_cast<std::uint8_t>(m_block.address >> 8),
-                                     static_cast<std::uint8_t>(m_block.address), m_block.length});
-        const auto data = memory.range(m_block.address, m_block.length);
-        answer.insert(answer.end(), data.begin(), data.end());
-        if (m_blockCount == shortReplyBlock)
-            answer.pop_back();
-        m_state = State::AwaitReadAck;
-    }
-
-    std::array<std::uint8_t, 7> m_wakeWindow{};
-    std::vector<std::uint8_t> m_pending;
-    State m_state = State::Asleep;
-    program::Block m_block;
-    int m_blockCount = 0;
-    bool m_withholdAck = false;
+    program::sim::RadioEngine m_engine;
+    program::sim::RadioIdentity m_identity;
 };
 
-// A serial port that records everything done to it. Reads are answered by a
-// FakeRadio, or, without one, from `scriptedReads` (a time-out with no bytes
-// once the script runs out).
+// A serial port that records everything done to it, with a RecordingRadio on the
+// other end of the cable. The port's own failures (an open that fails, a read
+// that reports a device error) are set here; the radio's are RadioFaults.
 //
 // Timing as on a real line: a reply to a write is still on its way when the
 // program clears the port straight after writing, and has arrived by the next
@@ -185,13 +132,12 @@ public:
     };
     using Kind = Event::Kind;
 
-    explicit FakeSerialLink(FakeRadio* radio = nullptr) : m_radio(radio) {}
+    explicit FakeSerialLink(RecordingRadio& radio) : m_radio(radio) {}
 
     // How the next open ends.
     program::SerialOpenResult::Status openStatus = program::SerialOpenResult::Status::Opened;
     // Reads (counted from 1) that report a device error.
     std::set<int> failingReads;
-    std::deque<std::vector<std::uint8_t>> scriptedReads;
 
     std::vector<Event> events;
     std::string device;
@@ -210,6 +156,9 @@ public:
     void close() override {
         record(Kind::Close);
         m_open = false;
+        m_arrived.clear();
+        m_inFlight.clear();
+        m_radio.portClosed();
     }
     void setQueueSizes(std::size_t input, std::size_t output) override {
         record(Kind::QueueSizes);
@@ -237,11 +186,6 @@ public:
         land();
         if (failingReads.count(++m_reads))
             return {{}, true};
-        if (!m_radio && !scriptedReads.empty()) {
-            m_arrived.insert(m_arrived.end(), scriptedReads.front().begin(),
-                             scriptedReads.front().end());
-            scriptedReads.pop_front();
-        }
         const std::size_t n = std::min(count, m_arrived.size());
         std::vector<std::uint8_t> bytes(m_arrived.begin(),
                                         m_arrived.begin() + static_cast<long>(n));
@@ -254,8 +198,7 @@ public:
         record(Kind::Write);
         events.back().bytes.assign(bytes.begin(), bytes.end());
         land();
-        if (m_radio)
-            m_inFlight = m_radio->receive(bytes);
+        m_inFlight = m_radio.receive(bytes);
         return true;
     }
 
@@ -267,14 +210,6 @@ public:
     int count(Kind kind) const {
         return static_cast<int>(std::count_if(events.begin(), events.end(),
                                               [kind](const Event& e) { return e.kind == kind; }));
-    }
-    std::vector<std::vector<std::uint8_t>> writes() const {
-        std::vector<std::vector<std::uint8_t>> out;
-        for (const Event& e : events) {
-            if (e.kind == Kind::Write)
-                out.push_back(e.bytes);
-        }
-        return out;
     }
     // The events as short words, for comparing whole exchanges: "open", "queue",
     // "line", "timeouts", "purge", "clear", "close", "w 52 0F E0 08" for a write,
@@ -312,7 +247,7 @@ private:
         m_inFlight.clear();
     }
 
-    FakeRadio* m_radio;
+    RecordingRadio& m_radio;
     bool m_open = false;
     int m_reads = 0;
     std::vector<std::uint8_t> m_arrived;

@@ -25,6 +25,9 @@ public:
     int cancelAtPump = 0;
     // Runs at every pump step, for checks while a transfer is under way.
     std::function<void()> onPump;
+    // Runs at every question before it is answered, as the user would act on the
+    // radio while the message is up.
+    std::function<void()> onQuestion;
 
     std::vector<Question> questions;
     std::vector<std::string> statuses; // English forms
@@ -48,6 +51,8 @@ public:
     void setProgress(int position) override { progress.push_back(position); }
     Answer ask(const program::LinkMessage& message, Buttons buttons) override {
         questions.push_back({message, buttons});
+        if (onQuestion)
+            onQuestion();
         if (!answers.empty()) {
             const Answer answer = answers.front();
             answers.pop_front();

@@ -10,8 +10,9 @@
 #include <vector>
 
 using namespace program;
-using testsupport::FakeRadio;
 using testsupport::FakeSerialLink;
+using testsupport::radioFaults;
+using testsupport::RecordingRadio;
 using testsupport::ScriptedHost;
 using Answer = TransferHost::Answer;
 using Outcome = TransferResult::Outcome;
@@ -36,14 +37,20 @@ std::vector<std::string> slice(const std::vector<std::string>& all, std::size_t 
 
 class ImageTransferTest : public ::testing::Test {
 protected:
-    ImageTransferTest() {
-        // Distinct bytes everywhere, but the password of a new radio (all 0xFF),
-        // which is also the password of a new document.
+    ImageTransferTest() { image.set(0x123, 0x42); }
+
+    // Distinct bytes everywhere, but the password of a new radio (all 0xFF),
+    // which is also the password of a new document.
+    static CodeplugImage radioMemory() {
+        CodeplugImage memory;
         for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
-            radio.memory.set(i, static_cast<std::uint8_t>(i * 7 + i / 256));
+            memory.set(i, static_cast<std::uint8_t>(i * 7 + i / 256));
         for (std::size_t i = 0xFE2; i < 0xFE8; ++i)
-            radio.memory.set(i, 0xFF);
-        image.set(0x123, 0x42);
+            memory.set(i, 0xFF);
+        return memory;
+    }
+    void misbehave(std::initializer_list<std::string_view> faults) {
+        radio.replace(radioMemory(), radioFaults(faults));
     }
 
     TransferResult read() { return ImageTransfer(link, host).read(Device, image); }
@@ -51,8 +58,8 @@ protected:
         return ImageTransfer(link, host).write(Device, image, bands, squelchWrite);
     }
 
-    FakeRadio radio;
-    FakeSerialLink link{&radio};
+    RecordingRadio radio{radioMemory()};
+    FakeSerialLink link{radio};
     ScriptedHost host;
     CodeplugImage image;
 };
@@ -62,7 +69,7 @@ TEST_F(ImageTransferTest, ReadCopiesTheWholeRadio) {
 
     EXPECT_EQ(result.outcome, Outcome::Completed);
     EXPECT_FALSE(result.message);
-    EXPECT_EQ(image, radio.memory);
+    EXPECT_EQ(image, radio.memory());
     EXPECT_TRUE(link.closedProperly());
     EXPECT_EQ(link.device, Device);
     EXPECT_EQ(link.inputQueue, 1024u);
@@ -120,9 +127,8 @@ TEST_F(ImageTransferTest, ReadRefusesARadioWithAnotherPassword) {
 TEST_F(ImageTransferTest, FailedReadLeavesTheImageAsItWas) {
     const CodeplugImage before = image;
     // Block 1 is the password block; block 200 is in the middle of the rows.
-    for (auto fault : {&FakeRadio::unacknowledgedBlock, &FakeRadio::shortReplyBlock}) {
-        radio = FakeRadio{};
-        radio.*fault = 200;
+    for (const char* fault : {"no-ack=200", "short-read=200", "hang-after=200"}) {
+        misbehave({fault});
         host = ScriptedHost{};
 
         const TransferResult result = read();
@@ -136,8 +142,9 @@ TEST_F(ImageTransferTest, FailedReadLeavesTheImageAsItWas) {
 
 TEST_F(ImageTransferTest, AcknowledgementMustActuallyArrive) {
     // The first row block ends in 06, and its acknowledgement never comes.
-    radio.memory.set(0x007, 0x06);
-    radio.unacknowledgedBlock = 2;
+    CodeplugImage memory = radioMemory();
+    memory.set(0x007, 0x06);
+    radio.replace(memory, radioFaults({"no-ack=2"}));
 
     EXPECT_EQ(read().outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
@@ -190,20 +197,20 @@ TEST_F(ImageTransferTest, PortThatCannotBeOpened) {
 }
 
 TEST_F(ImageTransferTest, WakeAnswerGetsASecondReadButNotAfterAnError) {
-    radio.junkBeforeWakeAnswer = true;
+    misbehave({"junk-before-wake"});
     EXPECT_TRUE(read().completed());
     EXPECT_EQ(radio.wakes, 1);
 
     // A read error ends the attempt at once, though the answer is waiting.
-    FakeRadio answering;
-    FakeSerialLink failingOnce(&answering);
+    RecordingRadio answering;
+    FakeSerialLink failingOnce(answering);
     failingOnce.failingReads = {1};
     EXPECT_TRUE(ImageTransfer(failingOnce, host).read(Device, image).completed());
     EXPECT_EQ(answering.wakes, 2);
 }
 
 TEST_F(ImageTransferTest, SilentRadioIsPromptedAfterFifteenAttempts) {
-    radio.silent = true;
+    misbehave({"silent"});
     host.answers = {Answer::Retry, Answer::Cancel};
 
     const TransferResult result = read();
@@ -219,29 +226,29 @@ TEST_F(ImageTransferTest, SilentRadioIsPromptedAfterFifteenAttempts) {
 }
 
 TEST_F(ImageTransferTest, FailedConfirmationAfterMoreThanFiveAttemptsEndsTheRun) {
-    radio.silentWakes = 5; // answered on the sixth attempt
-    radio.wrongConfirms = 1;
+    misbehave({"wake-only=6", "bad-confirm"});
     EXPECT_EQ(read().outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
     EXPECT_TRUE(link.closedProperly());
 
-    // Answered on the fifth: the prompt comes up, and Retry gets through.
-    radio = FakeRadio{};
-    radio.silentWakes = 4;
-    radio.wrongConfirms = 1;
+    // Answered on the fifth: the prompt comes up, the radio is mended meanwhile,
+    // and Retry gets through.
+    misbehave({"wake-only=5", "bad-confirm"});
     host = ScriptedHost{};
     host.answers = {Answer::Retry};
+    host.onQuestion = [this] { radio.setFaults({}); };
     EXPECT_TRUE(ImageTransfer(link, host).read(Device, image).completed());
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CommunicationError});
 }
 
 TEST_F(ImageTransferTest, UnknownRadioTypeIsRefused) {
-    FakeRadio unknownModel, wrongDigits, shortIdentity;
-    unknownModel.identity[0] = 'Q';
-    wrongDigits.identity[3] = '9';
-    shortIdentity.identityLength = 7;
-    for (FakeRadio* other : {&unknownModel, &wrongDigits, &shortIdentity}) {
-        FakeSerialLink otherLink(other);
+    sim::RadioIdentity unknownModel = sim::defaultIdentity(), wrongDigits = unknownModel;
+    unknownModel[0] = 'Q';
+    wrongDigits[3] = '9';
+    RecordingRadio first(radioMemory(), {}, unknownModel), second(radioMemory(), {}, wrongDigits),
+        third(radioMemory(), radioFaults({"short-identity"}));
+    for (RecordingRadio* other : {&first, &second, &third}) {
+        FakeSerialLink otherLink(*other);
         ScriptedHost otherHost;
         EXPECT_EQ(ImageTransfer(otherLink, otherHost).write(Device, image, {}, false).outcome,
                   Outcome::Failed);
@@ -271,9 +278,8 @@ TEST_F(ImageTransferTest, WriteSendsTheRowsThenTheFixedBlocks) {
     for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
         image.set(i, static_cast<std::uint8_t>(255 - i % 251));
     for (bool squelchWrite : {false, true}) {
-        const CodeplugImage radioBefore = radio.memory;
-        radio.blocksWritten.clear();
-        radio.wakes = radio.identifications = 0;
+        const CodeplugImage radioBefore = radio.memory();
+        radio.clearRecord();
         host = ScriptedHost{};
 
         ASSERT_TRUE(write({}, squelchWrite).completed());
@@ -283,7 +289,7 @@ TEST_F(ImageTransferTest, WriteSendsTheRowsThenTheFixedBlocks) {
             const bool sent = std::any_of(
                 radio.blocksWritten.begin(), radio.blocksWritten.end(),
                 [i](const Block& b) { return i >= b.address && i < b.address + b.length; });
-            ASSERT_EQ(radio.memory.at(i), sent ? image.at(i) : radioBefore.at(i)) << i;
+            ASSERT_EQ(radio.memory().at(i), sent ? image.at(i) : radioBefore.at(i)) << i;
         }
         // Woken and identified twice: the second time after the band check.
         EXPECT_EQ(radio.wakes, 2);
@@ -326,13 +332,13 @@ TEST_F(ImageTransferTest, BandCheckAsksOnlyWhenNeitherBandFits) {
 }
 
 TEST_F(ImageTransferTest, WriteStopsAtTheFirstMissingAcknowledgement) {
-    radio.unacknowledgedBlock = 3;
+    misbehave({"no-ack=3"});
     EXPECT_EQ(write().outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
     EXPECT_EQ(radio.blocksWritten.size(), 3u);
     EXPECT_TRUE(link.closedProperly());
 
-    radio = FakeRadio{};
+    misbehave({});
     host = ScriptedHost{};
     host.cancelAtPump = 2 * 6 + 5;
     EXPECT_EQ(write().outcome, Outcome::Cancelled);

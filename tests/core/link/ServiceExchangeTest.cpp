@@ -11,8 +11,9 @@
 #include <vector>
 
 using namespace program;
-using testsupport::FakeRadio;
 using testsupport::FakeSerialLink;
+using testsupport::radioFaults;
+using testsupport::RecordingRadio;
 using testsupport::ScriptedHost;
 using Answer = TransferHost::Answer;
 using Outcome = TransferResult::Outcome;
@@ -43,9 +44,14 @@ bool inPlan(const BlockPlan& plan, std::size_t offset) {
 
 class ServiceExchangeTest : public ::testing::Test {
 protected:
-    ServiceExchangeTest() {
+    static CodeplugImage radioMemory() {
+        CodeplugImage memory;
         for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
-            radio.memory.set(i, static_cast<std::uint8_t>(i * 13 + 1));
+            memory.set(i, static_cast<std::uint8_t>(i * 13 + 1));
+        return memory;
+    }
+    void misbehave(std::initializer_list<std::string_view> faults) {
+        radio.replace(radioMemory(), radioFaults(faults));
     }
 
     TransferResult strict(ExchangeDirection direction, const BlockPlan& plan) {
@@ -62,8 +68,8 @@ protected:
         EXPECT_EQ(host.questions[0].buttons, TransferHost::Buttons::Ok);
     }
 
-    FakeRadio radio;
-    FakeSerialLink link{&radio};
+    RecordingRadio radio{radioMemory()};
+    FakeSerialLink link{radio};
     ScriptedHost host;
     CodeplugImage image;
 };
@@ -74,7 +80,7 @@ TEST_F(ServiceExchangeTest, StrictReadStoresThePlanAndNothingElse) {
 
     EXPECT_TRUE(result.completed());
     for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
-        ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory.at(i) : 0xFF) << i;
+        ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory().at(i) : 0xFF) << i;
     expectOnlyMessage("Read Successfully", "读数据成功");
     EXPECT_EQ(host.questions[0].message.caption, LinkMessage::Caption::ApplicationName);
     EXPECT_EQ(link.timeoutValues(), (std::array<int, 5>{100, 50, 100, 50, 50}));
@@ -95,13 +101,13 @@ TEST_F(ServiceExchangeTest, StrictReadStoresThePlanAndNothingElse) {
 TEST_F(ServiceExchangeTest, StrictWriteSendsThePlanFromTheImage) {
     for (std::size_t i = 0xFA0; i < 0xFB4; ++i)
         image.set(i, static_cast<std::uint8_t>(i - 0xFA0 + 5));
-    const CodeplugImage radioBefore = radio.memory;
+    const CodeplugImage radioBefore = radio.memory();
     const BlockPlan plan = BlockPlan::squelchTuning();
 
     EXPECT_TRUE(strict(ExchangeDirection::Write, plan).completed());
 
     for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
-        ASSERT_EQ(radio.memory.at(i), inPlan(plan, i) ? image.at(i) : radioBefore.at(i)) << i;
+        ASSERT_EQ(radio.memory().at(i), inPlan(plan, i) ? image.at(i) : radioBefore.at(i)) << i;
     expectOnlyMessage("Write Successfully", "写数据成功");
     const auto trace = link.trace();
     const auto last = std::find(trace.begin(), trace.end(), "w 57 0F B0 04");
@@ -112,13 +118,12 @@ TEST_F(ServiceExchangeTest, StrictWriteSendsThePlanFromTheImage) {
 }
 
 TEST_F(ServiceExchangeTest, StrictMakesFourWakeAttempts) {
-    radio.silentWakes = 3;
+    misbehave({"wake-only=4"});
     EXPECT_TRUE(strict(ExchangeDirection::Read, BlockPlan::squelchTuning()).completed());
     EXPECT_EQ(radio.wakes, 4);
     EXPECT_EQ(link.count(FakeSerialLink::Kind::Purge), 0);
 
-    radio = FakeRadio{};
-    radio.silentWakes = 4;
+    misbehave({"wake-only=5"});
     host = ScriptedHost{};
     EXPECT_EQ(strict(ExchangeDirection::Read, BlockPlan::squelchTuning()).outcome, Outcome::Failed);
     EXPECT_EQ(radio.wakes, 4);
@@ -127,13 +132,10 @@ TEST_F(ServiceExchangeTest, StrictMakesFourWakeAttempts) {
 }
 
 TEST_F(ServiceExchangeTest, StrictFailuresChangeNothingAndSayCommunicationError) {
-    FakeRadio shortIdentity, wrongConfirm, shortReply, unacknowledged;
-    shortIdentity.identityLength = 7;
-    wrongConfirm.wrongConfirms = 1;
-    shortReply.shortReplyBlock = 3;
-    unacknowledged.unacknowledgedBlock = 3;
-    for (FakeRadio* faulty : {&shortIdentity, &wrongConfirm, &shortReply, &unacknowledged}) {
-        faulty->memory = radio.memory;
+    for (const sim::RadioFaults& faults :
+         {radioFaults({"short-identity"}), radioFaults({"bad-confirm"}), radioFaults({"no-ack=3"}),
+          radioFaults({"short-read=3"})}) {
+        RecordingRadio faulty(radioMemory(), faults);
         FakeSerialLink faultyLink(faulty);
         host = ScriptedHost{};
         CodeplugImage untouched;
@@ -161,13 +163,15 @@ TEST_F(ServiceExchangeTest, PortThatCannotBeOpened) {
 }
 
 TEST_F(ServiceExchangeTest, PromptingReadIgnoresTheIdentity) {
-    radio.identity[0] = 'Q';
+    sim::RadioIdentity unknownModel = sim::defaultIdentity();
+    unknownModel[0] = 'Q';
+    radio.replace(radioMemory(), {}, unknownModel);
     const BlockPlan plan = BlockPlan::softwareInfo();
 
     EXPECT_TRUE(prompting(ExchangeDirection::Read).completed());
 
     for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
-        ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory.at(i) : 0xFF) << i;
+        ASSERT_EQ(image.at(i), inPlan(plan, i) ? radio.memory().at(i) : 0xFF) << i;
     EXPECT_EQ(link.timeoutValues(), (std::array<int, 5>{30, 100, 90, 50, 50}));
     EXPECT_EQ(host.sleptMs, 14 + 1 + 1 + 3);
     const auto expectedStart = concat({{"open", "queue", "timeouts", "line", "purge"},
@@ -181,7 +185,7 @@ TEST_F(ServiceExchangeTest, PromptingReadIgnoresTheIdentity) {
 }
 
 TEST_F(ServiceExchangeTest, PromptingAsksAfterFifteenSilentAttempts) {
-    radio.silent = true;
+    misbehave({"silent"});
     host.answers = {Answer::Retry, Answer::Cancel};
     bool stepRan = false;
 
@@ -197,20 +201,18 @@ TEST_F(ServiceExchangeTest, PromptingAsksAfterFifteenSilentAttempts) {
 }
 
 TEST_F(ServiceExchangeTest, PromptingConfirmationFailure) {
-    radio.silentWakes = 6; // the wake succeeds on the seventh attempt
-    radio.wrongConfirms = 1;
+    misbehave({"wake-only=7", "bad-confirm"});
     EXPECT_EQ(prompting(ExchangeDirection::Read).outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
 
-    radio = FakeRadio{};
-    radio.wrongConfirms = 1;
+    misbehave({"bad-confirm"});
     host = ScriptedHost{};
     EXPECT_EQ(prompting(ExchangeDirection::Read).outcome, Outcome::Cancelled);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CommunicationError});
 }
 
 TEST_F(ServiceExchangeTest, PromptingShortReplyNeverLandsInTheImage) {
-    radio.shortReplyBlock = 3;
+    misbehave({"short-read=3"});
     EXPECT_EQ(prompting(ExchangeDirection::Read).outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
     EXPECT_EQ(image, CodeplugImage{});
@@ -227,8 +229,8 @@ TEST_F(ServiceExchangeTest, StepAfterHandshakeFeedsTheWrite) {
 
     EXPECT_TRUE(prompting(ExchangeDirection::Write, step).completed());
 
-    EXPECT_EQ(radio.memory.at(0xFD1), 0x03);
-    EXPECT_EQ(radio.memory.at(0xFF5), 0x20);
+    EXPECT_EQ(radio.memory().at(0xFD1), 0x03);
+    EXPECT_EQ(radio.memory().at(0xFF5), 0x20);
     EXPECT_EQ(radio.blocksWritten, BlockPlan::softwareInfo().blocks());
     EXPECT_EQ(host.questions.back().message.english, "Write Successfully");
 }

@@ -1,10 +1,11 @@
 #include "DocumentHarness.h"
 #include "DocumentTests.h"
-#include "ModalAnswerer.h"
 
 #include "common/CommandIds.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalAnswerer.h"
 #include "support/TempDir.h"
 
 #include <QDragEnterEvent>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QUrl>
 
+using testsupport::ModalAnswerer;
 using testsupport::readBytes;
 using testsupport::writeBytes;
 
@@ -229,3 +231,5 @@ void DocumentTest::droppedFilesOpen() {
     QCOMPARE(h.manager->frames().size(), 2);
     QCOMPARE(h.frame()->windowTitle(), QStringLiteral("dropped.dat"));
 }
+
+GUI_TEST(DocumentTest);

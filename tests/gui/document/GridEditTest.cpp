@@ -1,22 +1,25 @@
 #include "DocumentHarness.h"
 #include "DocumentTests.h"
-#include "ModalAnswerer.h"
 
 #include "app/LanguagePack.h"
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "help/ContextHelp.h"
 #include "link/ProgressDlg.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace program::column;
+using testsupport::ModalAnswerer;
 
 namespace {
 
@@ -315,3 +318,5 @@ void GridEditTest::chineseRunShowsChineseHeadersAndLists() {
     QVERIFY(!answers.seen[0].text.contains(QStringLiteral("Error")));
     QVERIFY(!answers.seen[0].title.contains(QStringLiteral("Caution")));
 }
+
+GUI_TEST(GridEditTest);

@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "link/PortSettingDlg.h"
 #include "link/PosixSerialLink.h"
+#include "support/GuiTestMain.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -82,3 +83,5 @@ void PortSettingTest::okStoresTheChoiceForTheNextConnection() {
     QCOMPARE(h.state.portNumber, 3);
     QCOMPARE(h.view().portDevice(), pty.path);
 }
+
+GUI_TEST(PortSettingTest);

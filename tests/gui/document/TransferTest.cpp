@@ -1,12 +1,13 @@
 #include "DocumentHarness.h"
 #include "DocumentTests.h"
-#include "ModalAnswerer.h"
 
 #include "app/IniFile.h"
 #include "common/CommandIds.h"
 #include "link/ProgressDlg.h"
 #include "model/BackupCopies.h"
 #include "support/FakeSerialLink.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalAnswerer.h"
 
 #include <QDirIterator>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QTest>
 
 using namespace program::column;
+using testsupport::ModalAnswerer;
 
 namespace {
 
@@ -54,10 +56,10 @@ struct FakeRadioLink {
     explicit FakeRadioLink(DocumentHarness& h) {
         h.manager->setLinkFactory([this] {
             ++linksMade;
-            return std::make_unique<testsupport::FakeSerialLink>(&radio);
+            return std::make_unique<testsupport::FakeSerialLink>(radio);
         });
     }
-    testsupport::FakeRadio radio;
+    testsupport::RecordingRadio radio;
     int linksMade = 0;
 };
 
@@ -67,7 +69,7 @@ void TransferTest::readFillsTheDocumentAndKeepsACopy() {
     DocumentHarness h;
     h.manager->createNewDocument();
     FakeRadioLink link(h);
-    link.radio.memory = radioMemory(h);
+    link.radio.replace(radioMemory(h));
     QDir(BackupCopies::folder()).removeRecursively();
     QSignalSpy running(h.manager.get(), &CMyDocManager::transferRunningChanged);
     ModalAnswerer answers; // a completed read shows no message
@@ -82,7 +84,7 @@ void TransferTest::readFillsTheDocumentAndKeepsACopy() {
     QVERIFY(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, TransferTimeoutMs));
 
     QVERIFY(answers.seen.isEmpty());
-    QVERIFY(h.doc().image() == link.radio.memory);
+    QVERIFY(h.doc().image() == link.radio.memory());
     QCOMPARE(h.text(1, Name), QStringLiteral("CALL"));
     QCOMPARE(h.text(7, BusyLock), QStringLiteral("Carrier"));
     QCOMPARE(h.grid().model()->data(h.cell(7, TxFrequency)).toString(),
@@ -100,7 +102,7 @@ void TransferTest::readFillsTheDocumentAndKeepsACopy() {
     QVERIFY(copies[0].startsWith(QStringLiteral("read-")));
     const QString copy = BackupCopies::folder() + QLatin1Char('/') + copies[0];
     const auto bytes = testsupport::readBytes(copy.toStdString());
-    QVERIFY(std::equal(bytes.begin(), bytes.end(), link.radio.memory.bytes().begin()));
+    QVERIFY(std::equal(bytes.begin(), bytes.end(), link.radio.memory().bytes().begin()));
     QVERIFY(h.window.statusBar()->currentMessage().contains(copies[0]));
 
     // A second read in the same second keeps both copies.
@@ -112,7 +114,9 @@ void TransferTest::writeSendsTheGridToTheRadio() {
     DocumentHarness h;
     h.manager->createNewDocument();
     FakeRadioLink link(h);
-    link.radio.memory.fill(0x00);
+    program::CodeplugImage blank;
+    blank.fill(0x00);
+    link.radio.replace(blank);
 
     // The channel still in its editor when Write is chosen goes too.
     h.grid().setCurrentIndex(h.cell(3, RxFrequency));
@@ -126,10 +130,10 @@ void TransferTest::writeSendsTheGridToTheRadio() {
     QCOMPARE(h.text(3, TxFrequency), QStringLiteral("146.52000"));
     QCOMPARE(h.window.statusBar()->currentMessage(), QStringLiteral("Written to the radio"));
 
-    const auto sent = link.radio.memory.range(0, 0xFA0);
+    const auto sent = link.radio.memory().range(0, 0xFA0);
     const auto image = h.doc().image().range(0, 0xFA0);
     QVERIFY(std::equal(sent.begin(), sent.end(), image.begin()));
-    QCOMPARE(link.radio.memory.at(2 * 24 + 3), std::uint8_t{0x14}); // channel 3: 146 MHz
+    QCOMPARE(link.radio.memory().at(2 * 24 + 3), std::uint8_t{0x14}); // channel 3: 146 MHz
     QCOMPARE(link.radio.identifications, 2); // woken and identified again after the band check
 }
 
@@ -155,8 +159,7 @@ void TransferTest::failedReadLeavesTheDocumentUntouched() {
     const program::CodeplugImage before = h.doc().image();
     const program::ChannelTable tableBefore = h.doc().table();
     FakeRadioLink link(h);
-    link.radio.memory = radioMemory(h);
-    link.radio.unacknowledgedBlock = 100;
+    link.radio.replace(radioMemory(h), testsupport::radioFaults({"no-ack=100"}));
     const QStringList copiesBefore = backupCopies();
 
     ModalAnswerer answers;
@@ -175,7 +178,7 @@ void TransferTest::cancelledReadLeavesTheDocumentUntouched() {
     h.manager->createNewDocument();
     const program::CodeplugImage before = h.doc().image();
     FakeRadioLink link(h);
-    link.radio.memory = radioMemory(h);
+    link.radio.replace(radioMemory(h));
 
     CProgressDlg* dialog = h.view().progressDialog();
     QTimer canceller;
@@ -197,7 +200,7 @@ void TransferTest::commandsWaitWhileATransferRuns() {
     DocumentHarness h;
     auto* frame = h.manager->createNewDocument();
     FakeRadioLink link(h);
-    link.radio.memory = radioMemory(h);
+    link.radio.replace(radioMemory(h));
     CProgressDlg* dialog = h.view().progressDialog();
 
     struct Seen {
@@ -231,7 +234,7 @@ void TransferTest::commandsWaitWhileATransferRuns() {
     QVERIFY(seen.closeRefused);
     QVERIFY(seen.exitRefused);
     QVERIFY(seen.gridDisabled);
-    QVERIFY(h.doc().image() == link.radio.memory);
+    QVERIFY(h.doc().image() == link.radio.memory());
     QVERIFY(h.grid().isEnabled());
     QCOMPARE(h.manager->frames().size(), 1);
 }
@@ -284,3 +287,5 @@ void TransferTest::readAndWriteThroughRadioSim() {
     QVERIFY(std::equal(written.begin(), written.end(), after.begin()));
     QCOMPARE(after[16], std::uint8_t{'S'});
 }
+
+GUI_TEST(TransferTest);

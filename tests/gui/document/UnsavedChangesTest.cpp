@@ -1,13 +1,15 @@
 #include "DocumentHarness.h"
 #include "DocumentTests.h"
-#include "ModalAnswerer.h"
 
 #include "model/FactoryDefaults.h"
+#include "support/GuiTestMain.h"
+#include "support/ModalAnswerer.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 using namespace program::column;
+using testsupport::ModalAnswerer;
 
 namespace {
 
@@ -101,3 +103,5 @@ void UnsavedChangesTest::saveAnswerSavesAndCancelKeepsTheProgramOpen() {
     answers.chooseFile(QString());
     QVERIFY(!h.manager->confirmCloseAll(&h.window));
 }
+
+GUI_TEST(UnsavedChangesTest);

@@ -86,6 +86,6 @@ void ContextHelpTest::subMenuTitleAndOtherKeys() {
     qApp->removeEventFilter(&help);
 }
 
-HELP_TEST(ContextHelpTest);
+GUI_TEST(ContextHelpTest);
 
 #include "ContextHelpTest.moc"

@@ -91,6 +91,6 @@ void HelpContextsTest::everyMenuCommandOfBothPacksHasAContext() {
         QVERIFY2(contexts.contains(id), qPrintable(QString::number(id)));
 }
 
-HELP_TEST(HelpContextsTest);
+GUI_TEST(HelpContextsTest);
 
 #include "HelpContextsTest.moc"

@@ -3,8 +3,3 @@
 QString builtHelpFile(const char* name) {
     return QStringLiteral(PROGRAM_BIN_DIR "/") + QLatin1String(name);
 }
-
-QList<HelpTestClass>& helpTestClasses() {
-    static QList<HelpTestClass> classes;
-    return classes;
-}

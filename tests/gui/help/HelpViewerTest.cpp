@@ -173,6 +173,6 @@ void HelpViewerTest::oneWindowPerFileAndNeverBlockedByADialog() {
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-HELP_TEST(HelpViewerTest);
+GUI_TEST(HelpViewerTest);
 
 #include "HelpViewerTest.moc"

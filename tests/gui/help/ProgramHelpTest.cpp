@@ -13,6 +13,8 @@
 #include "help/HelpViewer.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
+#include "support/ModalAnswerer.h"
+#include "support/ProgramFolder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,69 +34,15 @@
 #include <deque>
 #include <functional>
 
+using testsupport::ModalAnswerer;
+using testsupport::ProgramFolder;
+
 namespace {
-
-// The program's folder as a run needs it: Program.ini, the language packs and the
-// help files.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(const QString& language) {
-        write("Program.ini",
-              QStringLiteral("[Setup]\r\nLanguage=%1\r\nShowLang=1\r\nAppName=HelpTest\r\n"
-                             "[English]\r\nCompany=Acme\r\nTitle=Acme\r\n"
-                             "[Chinese]\r\nCompany=测试\r\nTitle=测试\r\n")
-                  .arg(language)
-                  .toUtf8());
-        for (const char* file : {"English.rcc", "Chinese.rcc", "enHelp.qch", "chHelp.qch"})
-            QFile::copy(QStringLiteral(PROGRAM_BIN_DIR "/") + file, m_dir.filePath(file));
-    }
-    QString executable() const { return m_dir.filePath(QStringLiteral("Program")); }
-    // Takes the folder away under the running program.
-    void remove() { QDir(m_dir.path()).removeRecursively(); }
-    QByteArray settings() const {
-        QFile file(m_dir.filePath(QStringLiteral("Program.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    void write(const char* name, const QByteArray& bytes) {
-        QFile file(m_dir.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QTemporaryDir m_dir;
-};
 
 class RecordingRestarter : public ProgramRestarter {
 public:
     void restart(const QString& executable) override { started.append(executable); }
     QStringList started;
-};
-
-// Acts on the modal windows a command brings up, in the order they come.
-class ModalSteps : public QObject {
-public:
-    using Step = std::function<void(QWidget* modal)>;
-    explicit ModalSteps(std::initializer_list<Step> steps) : m_steps(steps) {
-        connect(&m_timer, &QTimer::timeout, this, &ModalSteps::poll);
-        m_timer.start(10);
-    }
-    bool done() const { return m_steps.empty(); }
-
-private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        // A help window raised over a dialog is not one of the steps.
-        if (!modal || modal == m_last || m_steps.empty() || qobject_cast<HelpViewer*>(modal))
-            return;
-        m_last = modal;
-        Step step = m_steps.front();
-        m_steps.pop_front();
-        step(modal);
-    }
-    std::deque<Step> m_steps;
-    QPointer<QWidget> m_last;
-    QTimer m_timer;
 };
 
 void pressF1On(QWidget* widget) {
@@ -152,12 +100,13 @@ private:
 
 ProgramHelpTest::Run ProgramHelpTest::start(const QString& language) {
     Run run;
-    run.folder = std::make_unique<ProgramFolder>(language);
+    run.folder = std::make_unique<ProgramFolder>(QStringList{"Language=" + language, "ShowLang=1"},
+                                                 ProgramFolder::HelpFiles);
     run.app = std::make_unique<CProgramApp>();
     auto restarter = std::make_unique<RecordingRestarter>();
     run.restarter = restarter.get();
     run.app->setRestarter(std::move(restarter));
-    if (!run.app->initInstance({run.folder->executable(), QStringLiteral("--no-splash")}))
+    if (!run.app->initInstance({run.folder->argv0(), QStringLiteral("--no-splash")}))
         return run;
     run.frame = run.app->mainFrame();
     run.frame->activateWindow();
@@ -230,7 +179,7 @@ void ProgramHelpTest::f1InEachWindowAsksForItsTopic() {
     progress->cancelButton()->click();
 
     // The modal dialogs: Port Setting, Language, About.
-    ModalSteps steps({
+    ModalAnswerer steps({
         [&](QWidget* portSetting) {
             auto* dialog = qobject_cast<CPortSettingDlg*>(portSetting);
             QVERIFY(dialog);
@@ -289,18 +238,18 @@ void ProgramHelpTest::helpTopicsOpensTheFirstPage() {
 
 void ProgramHelpTest::languageChangeWritesTheSettingAndRestarts() {
     Run run = start(QStringLiteral("English"));
-    ModalSteps steps({chooseChinese});
+    ModalAnswerer steps({chooseChinese});
     run.frame->onCommand(command::Language);
     QVERIFY(steps.done());
-    QVERIFY(run.folder->settings().contains("Language=Chinese"));
-    QCOMPARE(run.restarter->started, QStringList{run.folder->executable()});
+    QVERIFY(run.folder->read(QStringLiteral("Program.ini")).contains("Language=Chinese"));
+    QCOMPARE(run.restarter->started, QStringList{run.folder->argv0()});
     QVERIFY(!run.frame->isVisible());
 }
 
 void ProgramHelpTest::sameLanguageOrCancelChangesNothing() {
     Run run = start(QStringLiteral("Chinese"));
-    const QByteArray before = run.folder->settings();
-    ModalSteps steps({
+    const QByteArray before = run.folder->read(QStringLiteral("Program.ini"));
+    ModalAnswerer steps({
         [](QWidget* modal) {
             auto* dialog = qobject_cast<LanguageDlg*>(modal);
             QVERIFY(dialog->button(program::Language::Chinese)->isChecked());
@@ -315,7 +264,7 @@ void ProgramHelpTest::sameLanguageOrCancelChangesNothing() {
     run.frame->onCommand(command::Language);
     run.frame->onCommand(command::Language);
     QVERIFY(steps.done());
-    QCOMPARE(run.folder->settings(), before);
+    QCOMPARE(run.folder->read(QStringLiteral("Program.ini")), before);
     QVERIFY(run.restarter->started.isEmpty());
     QVERIFY(run.frame->isVisible());
 }
@@ -323,10 +272,10 @@ void ProgramHelpTest::sameLanguageOrCancelChangesNothing() {
 void ProgramHelpTest::cancelAtTheUnsavedQuestionKeepsTheLanguage() {
     Run run = start(QStringLiteral("English"));
     typeChannel(*run.frame->activeView()->grid());
-    const QByteArray before = run.folder->settings();
+    const QByteArray before = run.folder->read(QStringLiteral("Program.ini"));
 
     QString question;
-    ModalSteps steps({
+    ModalAnswerer steps({
         chooseChinese,
         [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -339,16 +288,16 @@ void ProgramHelpTest::cancelAtTheUnsavedQuestionKeepsTheLanguage() {
     run.frame->onCommand(command::Language);
     QVERIFY(steps.done());
     QVERIFY(!question.isEmpty());
-    QCOMPARE(run.folder->settings(), before);
+    QCOMPARE(run.folder->read(QStringLiteral("Program.ini")), before);
     QVERIFY(run.restarter->started.isEmpty());
     QVERIFY(run.frame->isVisible());
 }
 
 void ProgramHelpTest::languageThatCannotBeStoredKeepsTheProgramOpen() {
     Run run = start(QStringLiteral("English"));
-    run.folder->remove();
+    run.folder->removeAll();
     QString warning;
-    ModalSteps steps({
+    ModalAnswerer steps({
         chooseChinese,
         [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -364,6 +313,6 @@ void ProgramHelpTest::languageThatCannotBeStoredKeepsTheProgramOpen() {
     QVERIFY(run.frame->isVisible());
 }
 
-HELP_TEST(ProgramHelpTest);
+GUI_TEST(ProgramHelpTest);
 
 #include "ProgramHelpTest.moc"

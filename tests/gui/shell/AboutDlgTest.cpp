@@ -19,8 +19,8 @@ struct AboutShown {
 // Runs the About command of a started program and reads the box it shows.
 AboutShown showAbout(CProgramApp& app) {
     AboutShown shown;
-    ModalAnswer answer;
-    answer.inspect = [&shown](QWidget* box) {
+    ModalAnswerer answers;
+    answers.then([&shown](QDialog* box) {
         shown.caption = box->windowTitle();
         for (int id :
              {control::AboutVersion, control::AboutCopyrights, control::AboutCopyrightsOwner})
@@ -29,9 +29,10 @@ AboutShown showAbout(CProgramApp& app) {
         const QLabel* picture =
             box->findChild<QLabel*>(QStringLiteral("control%1").arg(control::AboutIcon));
         shown.hasPicture = !picture->pixmap().isNull();
-    };
+        box->reject();
+    });
     app.mainFrame()->onCommand(command::About);
-    if (!answer.seen)
+    if (!answers.done())
         qFatal("the About box did not open");
     return shown;
 }
@@ -47,7 +48,7 @@ private slots:
 
 void AboutDlgTest::showsTheTextsOfTheLanguageSectionAndTheIcon() {
     for (const char* language : {"English", "Chinese"}) {
-        ProgramFolder folder({QStringLiteral("Language=") + language}, true);
+        ProgramFolder folder({QStringLiteral("Language=") + language}, ProgramFolder::Pictures);
         CProgramApp app;
         QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
         const AboutShown shown = showAbout(app);
@@ -74,5 +75,5 @@ void AboutDlgTest::withoutALanguageSectionEverythingIsEmpty() {
     QCOMPARE(app.mainFrame()->windowTitle(), QString());
 }
 
-SHELL_TEST(AboutDlgTest);
+GUI_TEST(AboutDlgTest);
 #include "AboutDlgTest.moc"

@@ -67,12 +67,12 @@ void DocumentWindowsTest::aDatFileOnTheCommandLineOpens() {
 void DocumentWindowsTest::aFileThatDoesNotOpenEndsTheStart() {
     ProgramFolder folder({"Language=English"});
     folder.write("short.dat", QByteArray(4095, '\xFF'));
-    ModalAnswer answer;
+    ModalAnswerer answers;
     const int status =
         CProgramApp::run({folder.argv0(), "--no-splash", folder.path() + "short.dat"});
     QCOMPARE(status, 1);
-    QVERIFY(answer.seen);
-    QVERIFY2(answer.text.contains("short.dat"), qPrintable(answer.text));
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY2(answers.seen[0].text.contains("short.dat"), qPrintable(answers.seen[0].text));
     QVERIFY(!findMainFrame());
 }
 
@@ -109,14 +109,16 @@ void DocumentWindowsTest::closingAsksAboutChangesThatWereNeverSaved() {
     child->document()->table().setText(2, program::column::Name, "EDITED");
     child->close();
     {
-        ModalAnswer cancel("Cancel");
+        ModalAnswerer cancel;
+        cancel.answerWith(QStringLiteral("Cancel"));
         QVERIFY(!frame.close());
-        QVERIFY(cancel.seen);
+        QVERIFY(cancel.done());
         QVERIFY(frame.isVisible());
     }
-    ModalAnswer discard("Discard");
+    ModalAnswerer discard;
+    discard.answerWith(QStringLiteral("Discard"));
     QVERIFY(frame.close());
-    QVERIFY(discard.seen);
+    QVERIFY(discard.done());
     QVERIFY(!frame.isVisible());
 }
 
@@ -142,10 +144,10 @@ void DocumentWindowsTest::aTransferLocksTheFrame() {
     emit frame.docManager().transferRunningChanged(false);
     QVERIFY(commands.isEnabled(command::Read));
     // An untouched new document closes without a question.
-    ModalAnswer noQuestion;
+    ModalAnswerer noQuestion;
     QVERIFY(frame.close());
-    QVERIFY(!noQuestion.seen);
+    QVERIFY(noQuestion.seen.isEmpty());
 }
 
-SHELL_TEST(DocumentWindowsTest);
+GUI_TEST(DocumentWindowsTest);
 #include "DocumentWindowsTest.moc"

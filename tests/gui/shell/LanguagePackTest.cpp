@@ -150,5 +150,5 @@ void LanguagePackTest::aFailedLoadLeavesNothingBehind() {
     }
 }
 
-SHELL_TEST(LanguagePackTest);
+GUI_TEST(LanguagePackTest);
 #include "LanguagePackTest.moc"

@@ -143,5 +143,5 @@ void MainFrameTest::backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture() {
         QCOMPARE(shown.pixel(p + QPoint(2 * tile.width(), tile.height())), tile.pixel(p));
 }
 
-SHELL_TEST(MainFrameTest);
+GUI_TEST(MainFrameTest);
 #include "MainFrameTest.moc"

@@ -66,5 +66,5 @@ void SplashWindowTest::aKeyClosesItAndIsNotTyped() {
     QCOMPARE(edit.text(), QString("b"));
 }
 
-SHELL_TEST(SplashWindowTest);
+GUI_TEST(SplashWindowTest);
 #include "SplashWindowTest.moc"

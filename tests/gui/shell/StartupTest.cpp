@@ -64,13 +64,15 @@ void StartupTest::aMissingOrBrokenPackEndsTheProgramBeforeAnyWindow() {
     if (!missingPack.isEmpty())
         folder.remove(missingPack);
 
-    ModalAnswer answer;
+    ModalAnswerer answers;
+    bool mainFrameExisted = false;
+    answers.inspect = [&mainFrameExisted](QDialog*) { mainFrameExisted = findMainFrame(); };
     const int status = CProgramApp::run({folder.argv0(), "--no-splash"});
     QCOMPARE(status, 1);
-    QVERIFY(answer.seen);
-    QCOMPARE(answer.text, message);
-    QCOMPARE(answer.buttons, QStringList{okButton});
-    QVERIFY(!answer.mainFrameExisted);
+    QCOMPARE(answers.seen.size(), 1);
+    QCOMPARE(answers.seen[0].text, message);
+    QCOMPARE(answers.seen[0].buttons, QStringList{okButton});
+    QVERIFY(!mainFrameExisted);
     QVERIFY(!findMainFrame());
 }
 
@@ -131,7 +133,8 @@ void StartupTest::editMenuLosesTheServiceAndSignallingItems() {
 }
 
 void StartupTest::englishRun() {
-    ProgramFolder folder({"Language=English", "AppName=Acme", "ShowLang=1"}, true);
+    ProgramFolder folder({"Language=English", "AppName=Acme", "ShowLang=1"},
+                         ProgramFolder::Pictures);
     CProgramApp app;
     QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
     CMainFrame& frame = *app.mainFrame();
@@ -222,7 +225,7 @@ void StartupTest::enableSqlIsWrittenBackAtExit() {
 }
 
 void StartupTest::splashWaitsOnlyWhenItsPictureLoads() {
-    ProgramFolder folder({"Language=English"}, true);
+    ProgramFolder folder({"Language=English"}, ProgramFolder::Pictures);
     {
         QElapsedTimer clock;
         clock.start();
@@ -242,5 +245,5 @@ void StartupTest::splashWaitsOnlyWhenItsPictureLoads() {
     }
 }
 
-SHELL_TEST(StartupTest);
+GUI_TEST(StartupTest);
 #include "StartupTest.moc"
