@@ -63,18 +63,18 @@ void writeBand(CodeplugImage& image, std::size_t offset, std::int64_t lower, std
 
 BandLimits readBandLimitBlock(const CodeplugImage& image) {
     BandLimits limits;
-    readBand(image, BandLimitBlockOffset, limits.vLower, limits.vUpper);
-    readBand(image, BandLimitBlockOffset + 3, limits.uLower, limits.uUpper);
+    readBand(image, imagemap::BandLimitBlock.offset, limits.vLower, limits.vUpper);
+    readBand(image, imagemap::BandLimitBlock.offset + 3, limits.uLower, limits.uUpper);
     return limits;
 }
 
 void writeBandLimitBlock(const BandLimits& limits, CodeplugImage& image) {
-    writeBand(image, BandLimitBlockOffset, limits.vLower, limits.vUpper);
-    writeBand(image, BandLimitBlockOffset + 3, limits.uLower, limits.uUpper);
+    writeBand(image, imagemap::BandLimitBlock.offset, limits.vLower, limits.vUpper);
+    writeBand(image, imagemap::BandLimitBlock.offset + 3, limits.uLower, limits.uUpper);
 }
 
 void writeBandShadow(const BandLimits& limits, CodeplugImage& image) {
-    std::size_t offset = BandShadowOffset;
+    std::size_t offset = imagemap::BandShadow.offset;
     for (std::int64_t limit : {limits.vLower, limits.vUpper, limits.uLower, limits.uUpper}) {
         const auto mhz =
             static_cast<std::uint16_t>(std::clamp<std::int64_t>(limit / TenHzPerMHz, 0, 0xFFFF));

@@ -65,7 +65,7 @@ std::int64_t storedFrequency(const std::string& text) {
 std::size_t channelRecordOffset(int record) {
     if (record < 0 || record >= ChannelRecordCount)
         throw std::out_of_range("channel record " + std::to_string(record));
-    return static_cast<std::size_t>(record) * ChannelRecordSize;
+    return imagemap::ChannelRecords.offset + static_cast<std::size_t>(record) * ChannelRecordSize;
 }
 
 std::string decodeChannelName(std::span<const std::uint8_t, ChannelNameSize> bytes) {

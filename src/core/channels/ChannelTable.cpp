@@ -12,8 +12,6 @@ namespace program {
 
 namespace {
 
-constexpr std::size_t RadioTypeOffset = 0xFE1;
-
 void checkRow(int row) {
     if (row < ChannelTable::FirstRow || row > ChannelTable::LastRow)
         throw std::out_of_range("channel table row " + std::to_string(row));
@@ -173,11 +171,11 @@ ImageToGridResult ImageToGrid(CodeplugImage& image, ChannelTable& table, Program
 
     ImageToGridResult result;
     if (state.newDocument) {
-        image.set(RadioTypeOffset, storedType);
+        image.set(imagemap::RadioType, storedType);
         writeBandLimitBlock(newDocumentBandLimits(), image);
         writeBandShadow(newDocumentBandLimits(), image);
     } else {
-        result.typeToStore = image.at(RadioTypeOffset);
+        result.typeToStore = image.at(imagemap::RadioType);
     }
     state.bandLimits = readBandLimitBlock(image);
     return result;
