@@ -2,9 +2,9 @@
 
 #include "app/MessageIds.h"
 #include "channels/ChannelTexts.h"
-#include "channels/Decimal.h"
 #include "channels/Frequency.h"
-#include "channels/Utf8.h"
+#include "model/Decimal.h"
+#include "model/Utf8.h"
 
 #include <stdexcept>
 

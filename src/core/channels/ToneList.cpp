@@ -1,8 +1,8 @@
 #include "channels/ToneList.h"
 
-#include "channels/Bcd.h"
 #include "channels/ChannelTexts.h"
-#include "channels/Decimal.h"
+#include "model/Bcd.h"
+#include "model/Decimal.h"
 
 #include <algorithm>
 
