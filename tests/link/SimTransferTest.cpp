@@ -166,7 +166,7 @@ TEST_F(SimTransferTest, FailedOrCancelledReadLeavesTheDocumentAsItWas) {
         ASSERT_EQ(host.questions.size(), 1u);
         EXPECT_EQ(host.questions[0].message.id, c.messageId);
         if (c.messageId == 0) {
-            EXPECT_EQ(host.questions[0].message.english, c.literal);
+            EXPECT_EQ(host.questions[0].message.text.english, c.literal);
         }
         radio->stop();
     }
@@ -178,7 +178,7 @@ TEST_F(SimTransferTest, FailedOrCancelledReadLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(read(document).completed());
     EXPECT_EQ(document, original);
     ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].message.english, "Password Error!");
+    EXPECT_EQ(host.questions[0].message.text.english, "Password Error!");
 
     SCOPED_TRACE("cancelled half way");
     host = RealTimeHost();

@@ -32,7 +32,7 @@ constexpr unsigned BusyCarrier = 1;
 constexpr unsigned BusyQtDqt = 2; // 3 reads as QT/DQT too
 
 std::string text(const BilingualText& bilingual, Language language) {
-    return std::string(bilingual.in(language));
+    return bilingual.pick(language);
 }
 
 std::string frequencyText(ChannelRecordBytes record, std::size_t offset) {

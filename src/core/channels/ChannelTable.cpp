@@ -25,7 +25,7 @@ void checkColumn(int col, int first) {
 std::vector<std::string> listOf(std::initializer_list<BilingualText> texts, Language language) {
     std::vector<std::string> items;
     for (const BilingualText& text : texts)
-        items.emplace_back(text.in(language));
+        items.emplace_back(text.pick(language));
     return items;
 }
 
@@ -109,7 +109,7 @@ const std::string& ChannelTable::rowLabel(int row) {
 
 std::string_view ChannelTable::header(int col, Language language) {
     checkColumn(col, column::Label);
-    return channeltext::Headers[col].in(language);
+    return channeltext::Headers[col].pick(language);
 }
 
 EditorKind ChannelTable::editorKind(int col) {

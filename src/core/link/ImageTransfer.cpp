@@ -154,7 +154,7 @@ std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
                 return cancelled();
             m_host.sleepMs(PumpPauseMs);
         }
-        m_host.showStatus(linktexts::WaitingEnglish, linktexts::WaitingChinese);
+        m_host.showStatus(linktexts::Waiting);
         return std::nullopt;
     };
     steps.checkIdentity = [&](const SerialReadResult& reply) -> IdentityVerdict {
@@ -198,7 +198,7 @@ std::optional<TransferResult> ImageTransfer::finishRow(int row) {
     const int position = row + 1;
     m_host.setProgress(position);
     const std::string shown = std::to_string(position);
-    m_host.showStatus(shown, shown);
+    m_host.showStatus({shown, shown});
     for (int step = 0; step < PumpStepsPerRow; ++step) {
         if (m_host.pumpEvent())
             return cancelled();
