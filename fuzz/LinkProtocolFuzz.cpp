@@ -69,7 +69,7 @@ public:
     explicit FuzzHost(FuzzBytes& bytes) : m_bytes(bytes) {}
 
     bool pumpEvent() override { return false; }
-    void showStatus(const std::string&, const std::string&) override {}
+    void showStatus(const program::BilingualText&) override {}
     void setProgressRange(int) override {}
     void setProgress(int) override {}
     // A few Retry and OK answers, then Cancel, so that every run ends.

@@ -1,7 +1,7 @@
 // menus.json of a language pack and the values of Program.ini, parsed as the
 // desktop program parses them, from any bytes.
 #include "app/MenuPack.h"
-#include "app/SettingsText.h"
+#include "common/SettingsText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@ if(Qt6Core_FOUND)
     program_fuzzer(shell_texts
         SOURCES ShellTextsFuzz.cpp
                 ${PROJECT_SOURCE_DIR}/src/gui/app/MenuPack.cpp
-                ${PROJECT_SOURCE_DIR}/src/gui/app/SettingsText.cpp
+                ${PROJECT_SOURCE_DIR}/src/gui/common/SettingsText.cpp
         LIBS Qt6::Core)
     target_include_directories(fuzz_shell_texts PRIVATE ${PROJECT_SOURCE_DIR}/src/gui)
 endif()

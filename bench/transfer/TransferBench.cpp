@@ -35,7 +35,7 @@ public:
     long sleptMs = 0;
 
     bool pumpEvent() override { return false; }
-    void showStatus(const std::string&, const std::string&) override {}
+    void showStatus(const program::BilingualText&) override {}
     void setProgressRange(int) override {}
     void setProgress(int) override {}
     Answer ask(const LinkMessage&, Buttons buttons) override {

@@ -42,7 +42,7 @@ bool CliTransferHost::pumpEvent() {
     return g_interrupted != 0;
 }
 
-void CliTransferHost::showStatus(const std::string&, const std::string&) {
+void CliTransferHost::showStatus(const BilingualText&) {
     // The status text repeats what the progress bar shows; the terminal needs only the bar.
 }
 
@@ -70,7 +70,7 @@ void CliTransferHost::endProgressLine() {
 }
 
 std::string CliTransferHost::oneLine(const LinkMessage& message) {
-    std::string text = message.id != 0 ? message::englishText(message.id) : message.english;
+    std::string text = message.id != 0 ? message::englishText(message.id) : message.text.english;
     if (!message.detail.empty())
         text += " (" + message.detail + ")";
     std::string line;

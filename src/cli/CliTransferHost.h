@@ -22,7 +22,7 @@ public:
     ~CliTransferHost() override;
 
     bool pumpEvent() override;
-    void showStatus(const std::string& english, const std::string& chinese) override;
+    void showStatus(const BilingualText& status) override;
     void setProgressRange(int maximum) override;
     void setProgress(int position) override;
     Answer ask(const LinkMessage& message, Buttons buttons) override;

@@ -1,11 +1,11 @@
 // The verbs that work on codeplug files alone: new, channels, save-as, edit, info.
 
-#include "CliDocument.h"
 #include "CommandLine.h"
 #include "Verbs.h"
 
 #include "app/MessageIds.h"
 #include "channels/CellCommit.h"
+#include "model/DatFile.h"
 #include "model/RadioInfo.h"
 
 #include <cstdio>
@@ -52,9 +52,10 @@ int runNew(const Words& words) {
     if (!type)
         return fail(ExitUsage, "new: --type takes a whole number from 0 to 255");
 
-    std::string error;
-    if (!CliDocument::createNew(static_cast<std::uint8_t>(*type)).save(line->positional[0], error))
-        return fail(ExitFailure, error);
+    Workspace workspace(Language::English, static_cast<std::uint8_t>(*type));
+    workspace.document.createNew();
+    if (auto failure = workspace.document.save(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
     return ExitOk;
 }
 
@@ -68,15 +69,14 @@ int runChannels(const Words& words) {
     if (lang != "en" && lang != "zh")
         return fail(ExitUsage, "channels: --lang takes en or zh");
 
-    std::string error;
-    auto document = CliDocument::open(line->positional[0], error,
-                                      lang == "zh" ? Language::Chinese : Language::English);
-    if (!document)
-        return fail(ExitFailure, error);
+    Workspace workspace(lang == "zh" ? Language::Chinese : Language::English);
+    const Document& document = workspace.document;
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
     for (int row = ChannelTable::FirstRow; row <= ChannelTable::LastRow; ++row) {
         std::string text = ChannelTable::rowLabel(row);
         for (int col = ChannelTable::FirstColumn; col <= ChannelTable::LastColumn; ++col)
-            text += "\t" + document->table.text(row, col);
+            text += "\t" + document.table().text(row, col);
         std::printf("%s\n", text.c_str());
     }
     return ExitOk;
@@ -87,10 +87,12 @@ int runSaveAs(const Words& words) {
     auto line = parseVerb("save-as", words, {}, 2, "IN.dat OUT.dat", status);
     if (!line)
         return status;
-    std::string error;
-    auto document = CliDocument::open(line->positional[0], error);
-    if (!document || !document->save(line->positional[1], error))
-        return fail(ExitFailure, error);
+    Workspace workspace;
+    auto failure = workspace.document.open(line->positional[0]);
+    if (!failure)
+        failure = workspace.document.save(line->positional[1]);
+    if (failure)
+        return fail(ExitFailure, describe(*failure));
     return ExitOk;
 }
 
@@ -108,18 +110,18 @@ int runEdit(const Words& words) {
     if (!col)
         return fail(ExitUsage, "edit: COLUMN must be a whole number from 1 to 9");
 
-    std::string error;
-    auto document = CliDocument::open(line->positional[0], error);
-    if (!document)
-        return fail(ExitFailure, error);
+    Workspace workspace;
+    Document& document = workspace.document;
+    if (auto failure = document.open(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
     const auto kind = line->has("--enter") ? CommitKind::Enter : CommitKind::LeaveCell;
     const auto outcome =
-        commitCell(document->table, static_cast<int>(*row), static_cast<int>(*col),
-                   line->positional[3], kind, document->state.bandLimits, Language::English);
+        commitCell(document.table(), static_cast<int>(*row), static_cast<int>(*col),
+                   line->positional[3], kind, document.bandLimits(), Language::English);
     if (!outcome.accepted)
         return fail(ExitFailure, message::englishText(outcome.messageId));
-    if (!document->save(line->positional[0], error))
-        return fail(ExitFailure, error);
+    if (auto failure = document.save(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
     return ExitOk;
 }
 
@@ -128,18 +130,18 @@ int runInfo(const Words& words) {
     auto line = parseVerb("info", words, {}, 1, "FILE.dat", status);
     if (!line)
         return status;
-    std::string error;
-    auto document = CliDocument::open(line->positional[0], error);
-    if (!document)
-        return fail(ExitFailure, error);
-    const BandLimits& bands = document->state.bandLimits;
+    Workspace workspace;
+    const Document& document = workspace.document;
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
+    const BandLimits bands = document.bandLimits();
     std::printf("V band:          %s - %s MHz\n", formatMHz(bands.vLower).c_str(),
                 formatMHz(bands.vUpper).c_str());
     std::printf("U band:          %s - %s MHz\n", formatMHz(bands.uLower).c_str(),
                 formatMHz(bands.uUpper).c_str());
-    std::printf("Radio type:      %u\n", radioType(document->image));
-    std::printf("Radio password:  %s\n", hasRadioPassword(document->image) ? "set" : "none");
-    std::printf("Channels in use: %d of %d\n", document->table.channelsInUse(),
+    std::printf("Radio type:      %u\n", radioType(document.image()));
+    std::printf("Radio password:  %s\n", hasRadioPassword(document.image()) ? "set" : "none");
+    std::printf("Channels in use: %d of %d\n", document.table().channelsInUse(),
                 ChannelTable::RowCount);
     return ExitOk;
 }

@@ -1,6 +1,5 @@
 // The verbs that talk to the radio: read, write and the service exchanges.
 
-#include "CliDocument.h"
 #include "CliTransferHost.h"
 #include "CommandLine.h"
 #include "TrafficLog.h"
@@ -40,12 +39,7 @@ PortOverrides overridesBesideProgram() {
     IniFile settings;
     if (!settings.Load(ini))
         return {};
-    return portOverridesFrom([&](const std::string& key) -> std::optional<std::string> {
-        std::string value = settings.GetString("Ports", key);
-        if (value.empty())
-            return std::nullopt;
-        return value;
-    });
+    return portOverridesFrom(settings);
 }
 
 // Everything a radio verb needs: the device, the port (optionally logged) and the host.
@@ -172,14 +166,14 @@ int runRead(const Words& words) {
 
     // The radio's password is compared with the template's: a new document's when
     // none is named.
-    std::string error;
-    std::optional<CliDocument> templateDocument = CliDocument::createNew(0);
+    Workspace workspace;
     if (line->has("--template")) {
-        templateDocument = CliDocument::open(line->value("--template"), error);
-        if (!templateDocument)
-            return fail(ExitFailure, error);
+        if (auto failure = workspace.document.open(line->value("--template")))
+            return fail(ExitFailure, describe(*failure));
+    } else {
+        workspace.document.createNew();
     }
-    CodeplugImage image = templateDocument->image;
+    CodeplugImage image = workspace.document.image();
     ImageTransfer transfer(session->link(), session->host());
     const auto result = transfer.read(session->device(), image);
     if (!result.completed())
@@ -201,13 +195,13 @@ int runWrite(const Words& words) {
     if (!session)
         return status;
 
-    std::string error;
-    auto document = CliDocument::open(line->positional[0], error);
-    if (!document)
-        return fail(ExitFailure, error);
+    Workspace workspace;
+    const Document& document = workspace.document;
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
     ImageTransfer transfer(session->link(), session->host());
-    return session->finish(transfer.write(session->device(), document->imageForSave(),
-                                          document->state.bandLimits, line->has("--enable-sql")));
+    return session->finish(transfer.write(session->device(), document.imageForSave(),
+                                          document.bandLimits(), line->has("--enable-sql")));
 }
 
 int runService(const Words& words) {

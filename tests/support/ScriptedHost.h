@@ -43,9 +43,9 @@ public:
             onPump();
         return cancelAtPump > 0 && pumps >= cancelAtPump;
     }
-    void showStatus(const std::string& english, const std::string& chinese) override {
-        statuses.push_back(english);
-        chineseStatuses.push_back(chinese);
+    void showStatus(const program::BilingualText& status) override {
+        statuses.push_back(status.english);
+        chineseStatuses.push_back(status.chinese);
     }
     void setProgressRange(int maximum) override { progressMaximum = maximum; }
     void setProgress(int position) override { progress.push_back(position); }

@@ -29,10 +29,12 @@ struct ProgramState {
     std::string languageName;     // the "Language" setting, e.g. "English"
     std::string helpFile;         // "enHelp.qch" or "chHelp.qch"
     std::string programDirectory; // folder of the executable, with a trailing '/'
-    std::string appName;          // the "AppName" setting (per-user settings key)
-    std::string applicationName;  // the "Company" setting, caption of message boxes
-    int portNumber = 1;           // 1..16
-    bool squelchWrite = false;    // the "EnableSql" setting
+    // The "AppName" setting: the name the user's own settings are kept under, and
+    // the file name Save As proposes for a new document.
+    std::string userSettingsName;
+    std::string messageCaption; // the "Company" setting, caption of message boxes
+    int portNumber = 1;         // 1..16
+    bool squelchWrite = false;  // the "EnableSql" setting
 };
 
 } // namespace program

@@ -2,9 +2,9 @@
 
 #include "app/MessageIds.h"
 #include "channels/ChannelTexts.h"
-#include "channels/Decimal.h"
 #include "channels/Frequency.h"
-#include "channels/Utf8.h"
+#include "model/Decimal.h"
+#include "model/Utf8.h"
 
 #include <stdexcept>
 
@@ -48,12 +48,12 @@ ChannelRow newChannel(const std::string& frequency, Language language) {
     ChannelRow row;
     cell(row, column::RxFrequency) = frequency;
     cell(row, column::TxFrequency) = frequency;
-    cell(row, column::DecodeTone) = NoTone.in(language);
-    cell(row, column::EncodeTone) = NoTone.in(language);
-    cell(row, column::Power) = High.in(language);
-    cell(row, column::Bandwidth) = Wide.in(language);
-    cell(row, column::ScanAdd) = Yes.in(language);
-    cell(row, column::BusyLock) = Off.in(language);
+    cell(row, column::DecodeTone) = NoTone.pick(language);
+    cell(row, column::EncodeTone) = NoTone.pick(language);
+    cell(row, column::Power) = High.pick(language);
+    cell(row, column::Bandwidth) = Wide.pick(language);
+    cell(row, column::ScanAdd) = Yes.pick(language);
+    cell(row, column::BusyLock) = Off.pick(language);
     return row;
 }
 

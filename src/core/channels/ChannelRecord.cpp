@@ -3,7 +3,7 @@
 #include "channels/ChannelTexts.h"
 #include "channels/Frequency.h"
 #include "channels/ToneList.h"
-#include "channels/Utf8.h"
+#include "model/Fields.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -19,17 +19,20 @@ constexpr std::size_t EncodeToneOffset = 10;
 constexpr std::size_t FlagsOffset = 13;
 constexpr std::size_t NameOffset = 16;
 
-constexpr std::uint8_t TxAbove = 0x80;
-constexpr std::uint8_t TxBelow = 0x40;
-constexpr std::uint8_t HighPower = 0x20;
-constexpr std::uint8_t WideBand = 0x10;
-constexpr std::uint8_t ScanAdd = 0x08;
-constexpr std::uint8_t BusyLockMask = 0x06;
-constexpr std::uint8_t BusyCarrier = 0x02;
-constexpr std::uint8_t BusyQtDqt = 0x04;
+// Bits of the flags byte.
+constexpr int TxAbove = 7;
+constexpr int TxBelow = 6;
+constexpr int HighPower = 5;
+constexpr int WideBand = 4;
+constexpr int ScanAdd = 3;
+constexpr int BusyLockFirst = 1; // two bits
+constexpr int BusyLockBits = 2;
+constexpr unsigned BusyOff = 0;
+constexpr unsigned BusyCarrier = 1;
+constexpr unsigned BusyQtDqt = 2; // 3 reads as QT/DQT too
 
 std::string text(const BilingualText& bilingual, Language language) {
-    return std::string(bilingual.in(language));
+    return bilingual.pick(language);
 }
 
 std::string frequencyText(ChannelRecordBytes record, std::size_t offset) {
@@ -42,13 +45,9 @@ ToneCode toneAt(ChannelRecordBytes record, std::size_t offset) {
     return {record[offset], record[offset + 1]};
 }
 
-void setFlag(std::uint8_t& flags, std::uint8_t mask, bool on) {
-    flags = static_cast<std::uint8_t>(on ? flags | mask : flags & ~mask);
-}
-
-std::uint8_t busyLockBits(const std::string& busyLock) {
+unsigned busyLockBits(const std::string& busyLock) {
     if (channeltext::Off.matches(busyLock))
-        return 0;
+        return BusyOff;
     if (channeltext::Carrier.matches(busyLock))
         return BusyCarrier;
     return BusyQtDqt; // "QT/DQT" and anything else, an empty cell included
@@ -65,29 +64,15 @@ std::int64_t storedFrequency(const std::string& text) {
 std::size_t channelRecordOffset(int record) {
     if (record < 0 || record >= ChannelRecordCount)
         throw std::out_of_range("channel record " + std::to_string(record));
-    return static_cast<std::size_t>(record) * ChannelRecordSize;
+    return imagemap::ChannelRecords.offset + static_cast<std::size_t>(record) * ChannelRecordSize;
 }
 
 std::string decodeChannelName(std::span<const std::uint8_t, ChannelNameSize> bytes) {
-    std::string name;
-    for (std::uint8_t byte : bytes) {
-        if (byte == 0xFF || byte == 0x00)
-            break;
-        appendUtf8(name, byte);
-    }
-    return name;
+    return field::text(bytes, 0, ChannelNameSize);
 }
 
 void encodeChannelName(std::string_view text, std::span<std::uint8_t, ChannelNameSize> bytes) {
-    std::fill(bytes.begin(), bytes.end(), std::uint8_t{0xFF});
-    std::size_t pos = 0;
-    for (std::uint8_t& byte : bytes) {
-        if (pos >= text.size())
-            break;
-        const Utf8Char c = utf8CharAt(text, pos);
-        byte = c.code <= 0xFF ? static_cast<std::uint8_t>(c.code) : std::uint8_t{'?'};
-        pos += c.length;
-    }
+    field::setText(bytes, 0, ChannelNameSize, text);
 }
 
 ChannelRow decodeChannelRecord(ChannelRecordBytes record, Language language) {
@@ -104,11 +89,11 @@ ChannelRow decodeChannelRecord(ChannelRecordBytes record, Language language) {
     using namespace channeltext;
     const std::uint8_t flags = record[FlagsOffset];
     cell(row, column::Name) = decodeChannelName(record.subspan<NameOffset, ChannelNameSize>());
-    cell(row, column::Power) = text(flags & HighPower ? High : Low, language);
-    cell(row, column::Bandwidth) = text(flags & WideBand ? Wide : Narrow, language);
-    cell(row, column::ScanAdd) = text(flags & ScanAdd ? Yes : No, language);
-    const std::uint8_t busy = flags & BusyLockMask;
-    cell(row, column::BusyLock) = text(busy == 0             ? Off
+    cell(row, column::Power) = text(field::bit(flags, HighPower) ? High : Low, language);
+    cell(row, column::Bandwidth) = text(field::bit(flags, WideBand) ? Wide : Narrow, language);
+    cell(row, column::ScanAdd) = text(field::bit(flags, ScanAdd) ? Yes : No, language);
+    const unsigned busy = field::bits(flags, BusyLockFirst, BusyLockBits);
+    cell(row, column::BusyLock) = text(busy == BusyOff       ? Off
                                        : busy == BusyCarrier ? Carrier
                                                              : QtDqt,
                                        language);
@@ -131,17 +116,18 @@ void encodeChannelRecord(const ChannelRow& texts,
 
     encodeChannelName(cell(texts, column::Name), record.subspan<NameOffset, ChannelNameSize>());
 
-    std::uint8_t flags = record[FlagsOffset];
-    setFlag(flags, HighPower, channeltext::High.matches(cell(texts, column::Power)));
-    setFlag(flags, WideBand, channeltext::Wide.matches(cell(texts, column::Bandwidth)));
-    setFlag(flags, ScanAdd, channeltext::Yes.matches(cell(texts, column::ScanAdd)));
-    flags = static_cast<std::uint8_t>((flags & ~BusyLockMask) |
-                                      busyLockBits(cell(texts, column::BusyLock)));
+    field::setBit(record, FlagsOffset, HighPower,
+                  channeltext::High.matches(cell(texts, column::Power)));
+    field::setBit(record, FlagsOffset, WideBand,
+                  channeltext::Wide.matches(cell(texts, column::Bandwidth)));
+    field::setBit(record, FlagsOffset, ScanAdd,
+                  channeltext::Yes.matches(cell(texts, column::ScanAdd)));
+    field::setBits(record, FlagsOffset, BusyLockFirst, BusyLockBits,
+                   busyLockBits(cell(texts, column::BusyLock)));
     // The offset direction follows the frequencies as stored; a missing one counts
     // as 0, so a receive-only record reads as "transmit below".
-    setFlag(flags, TxAbove, tx > rx);
-    setFlag(flags, TxBelow, tx < rx);
-    record[FlagsOffset] = flags;
+    field::setBit(record, FlagsOffset, TxAbove, tx > rx);
+    field::setBit(record, FlagsOffset, TxBelow, tx < rx);
 }
 
 } // namespace program

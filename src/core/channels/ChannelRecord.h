@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "channels/ChannelColumns.h"
+#include "model/ImageMap.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,8 +20,8 @@ namespace program {
 //       0x08 scan add, 0x06 busy lock (00 off, 01 carrier, 10/11 QT/DQT)
 //   +16 name, 8 bytes padded with 0xFF
 // Bytes +12, +14, +15 and flag bit 0 are not ours; they are carried as they are.
-inline constexpr std::size_t ChannelRecordSize = 24;
-inline constexpr int ChannelRecordCount = 129;
+using imagemap::ChannelRecordCount;
+using imagemap::ChannelRecordSize;
 inline constexpr std::size_t ChannelNameSize = 8;
 
 // Image offset of record 0..128.

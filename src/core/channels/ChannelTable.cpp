@@ -12,8 +12,6 @@ namespace program {
 
 namespace {
 
-constexpr std::size_t RadioTypeOffset = 0xFE1;
-
 void checkRow(int row) {
     if (row < ChannelTable::FirstRow || row > ChannelTable::LastRow)
         throw std::out_of_range("channel table row " + std::to_string(row));
@@ -27,7 +25,7 @@ void checkColumn(int col, int first) {
 std::vector<std::string> listOf(std::initializer_list<BilingualText> texts, Language language) {
     std::vector<std::string> items;
     for (const BilingualText& text : texts)
-        items.emplace_back(text.in(language));
+        items.emplace_back(text.pick(language));
     return items;
 }
 
@@ -111,7 +109,7 @@ const std::string& ChannelTable::rowLabel(int row) {
 
 std::string_view ChannelTable::header(int col, Language language) {
     checkColumn(col, column::Label);
-    return channeltext::Headers[col].in(language);
+    return channeltext::Headers[col].pick(language);
 }
 
 EditorKind ChannelTable::editorKind(int col) {
@@ -173,11 +171,11 @@ ImageToGridResult ImageToGrid(CodeplugImage& image, ChannelTable& table, Program
 
     ImageToGridResult result;
     if (state.newDocument) {
-        image.set(RadioTypeOffset, storedType);
+        image.set(imagemap::RadioType, storedType);
         writeBandLimitBlock(newDocumentBandLimits(), image);
         writeBandShadow(newDocumentBandLimits(), image);
     } else {
-        result.typeToStore = image.at(RadioTypeOffset);
+        result.typeToStore = image.at(imagemap::RadioType);
     }
     state.bandLimits = readBandLimitBlock(image);
     return result;

@@ -1,36 +1,24 @@
 #pragma once
 
-#include "app/ProgramState.h"
-
-#include <string_view>
+#include "app/BilingualText.h"
 
 namespace program {
 
-// A text the channel table shows in the user's language.
-struct BilingualText {
-    std::string_view english;
-    std::string_view chinese;
-
-    std::string_view in(Language language) const {
-        return language == Language::Chinese ? chinese : english;
-    }
-    bool matches(std::string_view text) const { return text == english || text == chinese; }
-};
-
+// The texts the channel table shows in the user's language.
 namespace channeltext {
-inline constexpr BilingualText NoTone{"None", "无"};
-inline constexpr BilingualText High{"High", "高"};
-inline constexpr BilingualText Low{"Low", "低"};
-inline constexpr BilingualText Wide{"Wide", "宽"};
-inline constexpr BilingualText Narrow{"Narrow", "窄"};
-inline constexpr BilingualText Yes{"Yes", "是"};
-inline constexpr BilingualText No{"No", "否"};
-inline constexpr BilingualText Off{"Off", "关"};
-inline constexpr BilingualText Carrier{"Carrier", "载波"};
-inline constexpr BilingualText QtDqt{"QT/DQT", "QT/DQT"};
+inline const BilingualText NoTone{"None", "无"};
+inline const BilingualText High{"High", "高"};
+inline const BilingualText Low{"Low", "低"};
+inline const BilingualText Wide{"Wide", "宽"};
+inline const BilingualText Narrow{"Narrow", "窄"};
+inline const BilingualText Yes{"Yes", "是"};
+inline const BilingualText No{"No", "否"};
+inline const BilingualText Off{"Off", "关"};
+inline const BilingualText Carrier{"Carrier", "载波"};
+inline const BilingualText QtDqt{"QT/DQT", "QT/DQT"};
 
 // Headers of grid row 0, columns 0..9.
-inline constexpr BilingualText Headers[10] = {
+inline const BilingualText Headers[10] = {
     {"CH", "信道"},
     {"Rx Frequency", "接收频率"},
     {"Tx Frequency", "发射频率"},

@@ -1,7 +1,7 @@
 #include "channels/Frequency.h"
 
-#include "channels/Bcd.h"
-#include "channels/Decimal.h"
+#include "model/Bcd.h"
+#include "model/Decimal.h"
 
 #include <algorithm>
 

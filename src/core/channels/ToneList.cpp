@@ -1,8 +1,8 @@
 #include "channels/ToneList.h"
 
-#include "channels/Bcd.h"
 #include "channels/ChannelTexts.h"
-#include "channels/Decimal.h"
+#include "model/Bcd.h"
+#include "model/Decimal.h"
 
 #include <algorithm>
 
@@ -47,7 +47,7 @@ std::string dcsText(int firstDigit, int rest, char polarity) {
 std::vector<std::string> buildToneList(Language language) {
     std::vector<std::string> list;
     list.reserve(ToneListSize);
-    list.emplace_back(channeltext::NoTone.in(language));
+    list.emplace_back(channeltext::NoTone.pick(language));
     for (int tone : CtcssTones)
         list.push_back(ctcssText(tone));
     for (char polarity : {'N', 'I'})
@@ -95,7 +95,7 @@ const std::vector<std::string>& toneList(Language language) {
 
 std::string decodeTone(ToneCode code, bool blankChannel, Language language) {
     if (code.high == 0xFF || code.high == 0x00)
-        return blankChannel ? std::string() : std::string(channeltext::NoTone.in(language));
+        return blankChannel ? std::string() : std::string(channeltext::NoTone.pick(language));
     if (code.high >= DcsInverted)
         return dcsText(code.high - DcsInverted, bcdValue(code.low), 'I');
     if (code.high >= DcsNormal)

@@ -1,6 +1,7 @@
 #include "link/BlockPlan.h"
 
 #include "model/CodeplugImage.h"
+#include "model/ImageMap.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -28,16 +29,28 @@ BlockPlan BlockPlan::fromRange(std::size_t start, std::size_t end) {
     return BlockPlan(std::move(blocks));
 }
 
+BlockPlan BlockPlan::fromRegion(imagemap::Region region) {
+    return fromRange(region.offset, region.end());
+}
+
+Block blockOf(imagemap::Region region) {
+    if (region.size == 0 || region.size > BlockPlan::MaxBlockLength ||
+        region.end() > CodeplugImage::Size)
+        throw std::invalid_argument("region is not one block of radio memory");
+    return {static_cast<std::uint16_t>(region.offset), static_cast<std::uint8_t>(region.size)};
+}
+
 BlockPlan BlockPlan::parameterAdjust() {
-    return fromRange(0xFB4, 0xFD0);
+    return fromRegion(imagemap::ParameterBlock);
 }
 
 BlockPlan BlockPlan::squelchTuning() {
-    return fromRange(0xFA0, 0xFB4);
+    return fromRegion(imagemap::SquelchTable);
 }
 
 BlockPlan BlockPlan::softwareInfo() {
-    return BlockPlan({{0xFD0, 8}, {0xFD8, 8}, {0xFF0, 6}});
+    return BlockPlan({blockOf(imagemap::IdentityFirstHalf), blockOf(imagemap::IdentitySecondHalf),
+                      blockOf(imagemap::BandLimitBlock)});
 }
 
 } // namespace program

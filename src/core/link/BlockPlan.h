@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ImageMap.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -13,6 +15,9 @@ struct Block {
 
     friend bool operator==(const Block&, const Block&) = default;
 };
+
+// A region of at most 8 bytes as one block; throws std::invalid_argument otherwise.
+Block blockOf(imagemap::Region region);
 
 // The ordered blocks one service read or write exchanges with the radio.
 class BlockPlan {
@@ -29,9 +34,11 @@ public:
     // when the range leaves the memory.
     static BlockPlan fromRange(std::size_t start, std::size_t end);
 
-    // Parameter Adjust: the parameter block [0xFB4, 0xFD0).
+    static BlockPlan fromRegion(imagemap::Region region);
+
+    // Parameter Adjust: the parameter block.
     static BlockPlan parameterAdjust();
-    // SQL Tuning: the squelch table [0xFA0, 0xFB4).
+    // SQL Tuning: the squelch table.
     static BlockPlan squelchTuning();
     // Software Info: the identity block and the band-limit block.
     static BlockPlan softwareInfo();

@@ -6,6 +6,7 @@
 #include "link/PromptingHandshake.h"
 #include "link/WireSession.h"
 #include "link/WireVocabulary.h"
+#include "model/ImageMap.h"
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ constexpr SerialTimeouts Timeouts{.readInterval = 30,
                                   .writeTotalMultiplier = 50,
                                   .writeTotalConstant = 50};
 
-constexpr int WriteRows = 250; // 0x000-0xF9F; the rest goes block by block
+constexpr int WriteRows = static_cast<int>(imagemap::FullRowsEnd / CodeplugImage::RowSize);
 constexpr int ReadRows = static_cast<int>(CodeplugImage::RowCount);
 constexpr std::uint8_t HalfRow = 8;
 constexpr int PumpStepsPerAttempt = 6;
@@ -28,19 +29,21 @@ constexpr int PumpPauseMs = 1;
 constexpr int FramePauseMs = 1;
 
 // A read is refused when the radio's password differs from the document's; the
-// password sits in the block at 0xFE0.
-constexpr std::uint16_t PasswordBlock = 0xFE0;
-constexpr std::size_t PasswordOffset = 0xFE2;
-constexpr std::size_t PasswordLength = 6;
+// password sits in the block of the radio type.
+constexpr std::uint16_t PasswordBlock = imagemap::TypeAndPasswordBlock.offset;
+constexpr std::size_t PasswordOffset = imagemap::Password.offset;
+constexpr std::size_t PasswordLength = imagemap::Password.size;
 constexpr std::size_t ReadReplySize = wire::ReadReplyHeaderSize + HalfRow;
 
 // After the rows: radio type and password, then the parts of the identity block
 // that Software Info does not edit. The squelch table and parameter block follow
 // only when the squelch-write switch is on.
 BlockPlan writeTail(bool squelchWrite) {
-    std::vector<Block> blocks{{0xFE0, 8}, {0xFE8, 8}, {0xFD2, 2}, {0xFDC, 4}};
+    std::vector<Block> blocks{
+        blockOf(imagemap::TypeAndPasswordBlock), blockOf(imagemap::BlockAfterPassword),
+        blockOf(imagemap::IdentityUnedited1), blockOf(imagemap::IdentityUnedited2)};
     if (squelchWrite) {
-        const BlockPlan tuning = BlockPlan::fromRange(0xFA0, 0xFD0);
+        const BlockPlan tuning = BlockPlan::fromRegion(imagemap::Tuning);
         blocks.insert(blocks.end(), tuning.begin(), tuning.end());
     }
     return BlockPlan(std::move(blocks));
@@ -151,7 +154,7 @@ std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
                 return cancelled();
             m_host.sleepMs(PumpPauseMs);
         }
-        m_host.showStatus(linktexts::WaitingEnglish, linktexts::WaitingChinese);
+        m_host.showStatus(linktexts::Waiting);
         return std::nullopt;
     };
     steps.checkIdentity = [&](const SerialReadResult& reply) -> IdentityVerdict {
@@ -195,7 +198,7 @@ std::optional<TransferResult> ImageTransfer::finishRow(int row) {
     const int position = row + 1;
     m_host.setProgress(position);
     const std::string shown = std::to_string(position);
-    m_host.showStatus(shown, shown);
+    m_host.showStatus({shown, shown});
     for (int step = 0; step < PumpStepsPerRow; ++step) {
         if (m_host.pumpEvent())
             return cancelled();

@@ -9,8 +9,7 @@ namespace {
 LinkMessage literal(std::string english, std::string chinese,
                     LinkMessage::Caption caption = LinkMessage::Caption::ApplicationName) {
     LinkMessage message;
-    message.english = std::move(english);
-    message.chinese = std::move(chinese);
+    message.text = {std::move(english), std::move(chinese)};
     message.caption = caption;
     return message;
 }
@@ -20,7 +19,7 @@ LinkMessage literal(std::string english, std::string chinese,
 LinkMessage stringTable(int id, LinkMessage::Caption caption) {
     LinkMessage message;
     message.id = id;
-    message.english = message::englishText(id);
+    message.text.english = message::englishText(id);
     message.caption = caption;
     return message;
 }

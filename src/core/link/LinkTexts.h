@@ -7,8 +7,7 @@
 namespace program::linktexts {
 
 // The status line while the radio is being woken.
-inline constexpr const char* WaitingEnglish = "Waiting the response from radio....";
-inline constexpr const char* WaitingChinese = "请等待对机讲响应....";
+inline const BilingualText Waiting{"Waiting the response from radio....", "请等待对机讲响应...."};
 
 // A message of the language packs' string table, captioned with the application
 // name unless told otherwise.

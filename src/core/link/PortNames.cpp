@@ -1,6 +1,9 @@
 #include "link/PortNames.h"
 
+#include "app/IniFile.h"
+
 #include <cstdio>
+#include <string_view>
 
 namespace program {
 
@@ -19,13 +22,44 @@ int portNumberFromName(const std::string& name) {
     return number;
 }
 
-PortOverrides
-portOverridesFrom(const std::function<std::optional<std::string>(const std::string& key)>& lookup) {
+namespace {
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+PortOverrides portOverridesFrom(const IniFile& settings) {
+    // The spelling the file uses is looked up as it is: the first section named
+    // "Ports" in any case, and in it the last key of each name, as the desktop
+    // program's case-blind reads find them.
+    const std::vector<std::string> sections = settings.SectionNames();
+    const std::string* section = nullptr;
+    for (std::size_t i = 1; i < sections.size() && !section; ++i)
+        if (sameIgnoringCase(sections[i], "Ports"))
+            section = &sections[i];
+    if (!section)
+        return {};
+
+    const std::vector<std::string> keys = settings.KeyNames(*section);
     PortOverrides overrides;
     for (int n = FirstPortNumber; n <= LastPortNumber; ++n) {
-        std::optional<std::string> path = lookup("COM" + std::to_string(n));
-        if (path && !path->empty())
-            overrides[n] = *path;
+        const std::string name = "COM" + std::to_string(n);
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+            if (!sameIgnoringCase(*key, name))
+                continue;
+            std::string path = settings.GetString(*section, *key);
+            if (!path.empty())
+                overrides[n] = std::move(path);
+            break;
+        }
     }
     return overrides;
 }

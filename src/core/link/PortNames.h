@@ -1,11 +1,12 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 
 namespace program {
+
+class IniFile;
 
 // The program keeps the serial port as a number 1..16, shows it as "COMn" and
 // stores that number per user. On Linux each number stands for a device file.
@@ -22,10 +23,11 @@ int portNumberFromName(const std::string& name);
 // Devices chosen in the settings file instead of the built-in table, by port number.
 using PortOverrides = std::map<int, std::string>;
 
-// Collects the overrides "COM1".."COM16" through `lookup`, which answers the value
-// of a key of the "Ports" section, or nothing when the key is absent or empty.
-PortOverrides
-portOverridesFrom(const std::function<std::optional<std::string>(const std::string& key)>& lookup);
+// The overrides "COM1=<path>".."COM16=<path>" of the "Ports" section of the settings
+// file. Section and key names are matched ignoring letter case, as the desktop
+// program reads its settings, whatever case the file was loaded with; an empty
+// value names no device.
+PortOverrides portOverridesFrom(const IniFile& settings);
 
 // The device file for a port number: COM1-COM4 are /dev/ttyUSB0-3 (USB cables),
 // COM5-COM8 /dev/ttyACM0-3, COM9-COM16 /dev/ttyS0-7, unless an override names

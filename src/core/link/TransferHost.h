@@ -1,19 +1,20 @@
 #pragma once
 
+#include "app/BilingualText.h"
+
 #include <string>
 
 namespace program {
 
 // A message the radio link wants the user to see. String-table messages carry
-// their id (the front end words them from its language pack); literal texts carry
-// both forms and the front end picks one by the run's language.
+// their id (the front end words them from its language pack) and their English text;
+// literal texts carry both forms and the front end picks one by the run's language.
 struct LinkMessage {
     enum class Caption { ApplicationName, Caution, None };
     enum class Icon { None, Information, Warning, Stop };
 
     int id = 0; // string-table message id, or 0 for a literal
-    std::string english;
-    std::string chinese;
+    BilingualText text;
     Caption caption = Caption::ApplicationName;
     Icon icon = Icon::None;
     // The system's own words on what went wrong ("/dev/ttyUSB0: No such file or
@@ -34,7 +35,7 @@ public:
     // Handles one pending user-interface event; returns true once the user has
     // asked to cancel the transfer.
     virtual bool pumpEvent() = 0;
-    virtual void showStatus(const std::string& english, const std::string& chinese) = 0;
+    virtual void showStatus(const BilingualText& status) = 0;
     virtual void setProgressRange(int maximum) = 0;
     virtual void setProgress(int position) = 0;
     virtual Answer ask(const LinkMessage& message, Buttons buttons) = 0;

@@ -1,5 +1,7 @@
 #include "model/FactoryDefaults.h"
 
+#include "model/ImageMap.h"
+
 #include <cstdint>
 #include <initializer_list>
 
@@ -12,53 +14,61 @@ void put(CodeplugImage& image, std::size_t offset, std::initializer_list<std::ui
         image.set(offset++, b);
 }
 
-// Squelch table 0xFA0-0xFB3 and the first parameter bytes, less the two bytes
-// 0xFA5-0xFA6 that are stored on their own.
+// The squelch table less the two bytes from SquelchFixedBytes, which are stored
+// on their own.
 constexpr std::uint8_t kSquelchTable[18] = {0x25, 0x25, 0x26, 0x27, 0x25, 0x1B, 0x19, 0x18, 0x17,
                                             0x17, 0x17, 0x16, 0x16, 0x15, 0x14, 0x13, 0x11, 0x13};
-// Parameter block 0xFB7-0xFC6.
+// The parameter block from its fourth byte.
 constexpr std::uint8_t kParameterRun[16] = {0x3E, 0x41, 0x41, 0x42, 0x1E, 0x1E, 0x2C, 0x2E,
                                             0x50, 0x51, 0x52, 0x53, 0x1E, 0x20, 0x1E, 0x20};
+
+constexpr std::size_t SquelchFixedBytes = imagemap::SquelchTable.offset + 5;
+constexpr std::size_t ParameterRunStart = imagemap::ParameterBlock.offset + 3;
 
 } // namespace
 
 CodeplugImage factoryDefaults() {
+    using namespace imagemap;
     CodeplugImage image; // erased: every byte 0xFF
 
-    // Optional features.
-    put(image, 0xC40, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A, 0x00, 0x00});
-    put(image, 0xC70, {0xFD, 0x00});
-    put(image, 0xC73, {0x01});
+    // Optional features; the third flag byte stays erased.
+    put(image, OptionalFeatures.offset,
+        {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A, 0x00, 0x00});
+    put(image, FeatureFlags.offset, {0xFD, 0x00});
+    put(image, FeatureFlags.offset + 3, {0x01});
 
     // DTMF timing and codes.
-    put(image, 0xCB0, {0x00, 0x04, 0x00, 0x00});
-    put(image, 0xCB5, {0x01});
-    put(image, 0xCCF, {0x41});
-    put(image, 0xCDF, {0x00});
+    put(image, Dtmf.offset, {0x00, 0x04, 0x00, 0x00});
+    put(image, Dtmf.offset + 5, {0x01});
+    put(image, DtmfGroupCode, {0x41});
+    put(image, DtmfTail, {0x00});
 
     // 2-Tone encode list, decode entries and encode timing.
-    for (std::size_t entry = 0; entry < 32; ++entry)
-        put(image, 0xE00 + entry * 4, {0x4E, 0x20, 0x27, 0x10});
-    for (std::size_t entry = 0; entry < 8; ++entry)
-        put(image, 0xE80 + entry * 8, {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
-    put(image, 0xEC0, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
+    for (std::size_t entry = 0; entry < TwoToneEncodeEntryCount; ++entry)
+        put(image, TwoToneEncodeList.offset + entry * TwoToneEncodeEntrySize,
+            {0x4E, 0x20, 0x27, 0x10});
+    for (std::size_t entry = 0; entry < TwoToneDecodeEntryCount; ++entry)
+        put(image, TwoToneDecodeEntries.offset + entry * TwoToneDecodeEntrySize,
+            {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
+    put(image, TwoToneEncodeTiming.offset, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
 
     // Squelch table with its two fixed bytes, then the parameter block.
-    std::size_t offset = 0xFA0;
+    std::size_t offset = SquelchTable.offset;
     for (std::uint8_t b : kSquelchTable) {
-        if (offset == 0xFA5)
-            offset = 0xFA7;
+        if (offset == SquelchFixedBytes)
+            offset = SquelchFixedBytes + 2;
         image.set(offset++, b);
     }
-    put(image, 0xFA5, {0x1A, 0x1A});
-    put(image, 0xFB4, {0xFE, 0xDB, 0x0E});
+    put(image, SquelchFixedBytes, {0x1A, 0x1A});
+    put(image, ParameterBlock.offset, {0xFE, 0xDB, 0x0E});
     for (std::size_t i = 0; i < sizeof kParameterRun; ++i)
-        image.set(0xFB7 + i, kParameterRun[i]);
-    put(image, 0xFC7, {0x10, 0x0F, 0x0D, 0x51, 0x00, 0x0B, 0x0B, 0x04});
+        image.set(ParameterRunStart + i, kParameterRun[i]);
+    put(image, ParameterRunStart + sizeof kParameterRun,
+        {0x10, 0x0F, 0x0D, 0x51, 0x00, 0x0B, 0x0B, 0x04});
 
     // Radio type, band-limit block and squelch threshold bytes.
-    put(image, 0xFE1, {0x00});
-    put(image, 0xFF0, {0x13, 0x17, 0x64, 0x35, 0x52, 0x00, 0x29, 0x27, 0x22, 0x1E});
+    put(image, RadioType, {0x00});
+    put(image, BandLimitBlock.offset, {0x13, 0x17, 0x64, 0x35, 0x52, 0x00, 0x29, 0x27, 0x22, 0x1E});
     return image;
 }
 

@@ -1,18 +1,15 @@
 #include "model/RadioInfo.h"
 
+#include "model/ImageMap.h"
+
 namespace program {
 
-namespace {
-constexpr std::size_t RadioTypeOffset = 0xFE1;
-constexpr std::size_t PasswordOffset = 0xFE2;
-} // namespace
-
 std::uint8_t radioType(const CodeplugImage& image) {
-    return image.at(RadioTypeOffset);
+    return image.at(imagemap::RadioType);
 }
 
 bool hasRadioPassword(const CodeplugImage& image) {
-    return image.at(PasswordOffset) != 0xFF;
+    return image.at(imagemap::Password.offset) != 0xFF;
 }
 
 } // namespace program

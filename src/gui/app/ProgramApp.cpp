@@ -145,7 +145,7 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
 
     const CommandLine commandLine = parseCommandLine(arguments);
     m_state.programDirectory = folder.toStdString();
-    m_state.appName = m_settings.GetString(SetupSection, "AppName");
+    m_state.userSettingsName = m_settings.GetString(SetupSection, "AppName");
     showSplash(commandLine);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
@@ -173,7 +173,7 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     if (!icon.availableSizes().isEmpty())
         QApplication::setWindowIcon(icon);
 
-    m_state.applicationName = m_settings.GetString(m_state.languageName, "Company");
+    m_state.messageCaption = m_settings.GetString(m_state.languageName, "Company");
     trimMenus();
     return true;
 }

@@ -1,13 +1,10 @@
 #include "app/ShellTexts.h"
 
+#include "app/BilingualText.h"
+
 namespace {
 
-struct Bilingual {
-    const char* english;
-    const char* chinese;
-};
-
-Bilingual textsOf(ShellText text) {
+program::BilingualText textsOf(ShellText text) {
     switch (text) {
     case ShellText::LoadLanguagePackFailed:
         return {"Load language DLL fail", "加载语言链接库失败"};
@@ -24,7 +21,5 @@ Bilingual textsOf(ShellText text) {
 } // namespace
 
 QString shellText(ShellText text, program::Language language) {
-    const Bilingual texts = textsOf(text);
-    return QString::fromUtf8(language == program::Language::Chinese ? texts.chinese
-                                                                    : texts.english);
+    return QString::fromStdString(textsOf(text).pick(language));
 }

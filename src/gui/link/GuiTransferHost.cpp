@@ -37,8 +37,8 @@ bool GuiTransferHost::pumpEvent() {
     return m_dialog.cancelRequested();
 }
 
-void GuiTransferHost::showStatus(const std::string& english, const std::string& chinese) {
-    m_dialog.setStatus(pick(english, chinese));
+void GuiTransferHost::showStatus(const program::BilingualText& status) {
+    m_dialog.setStatus(pick(status));
 }
 
 void GuiTransferHost::setProgressRange(int maximum) {
@@ -49,22 +49,21 @@ void GuiTransferHost::setProgress(int position) {
     m_dialog.setProgress(position);
 }
 
-QString GuiTransferHost::pick(const std::string& english, const std::string& chinese) const {
-    const bool useChinese = m_state.language == program::Language::Chinese && !chinese.empty();
-    return QString::fromStdString(useChinese ? chinese : english);
+QString GuiTransferHost::pick(const program::BilingualText& text) const {
+    return QString::fromStdString(text.pick(m_state.language));
 }
 
 QString GuiTransferHost::textOf(const program::LinkMessage& message) const {
     if (message.id != 0)
         return stringTable(message.id);
-    return pick(message.english, message.chinese);
+    return pick(message.text);
 }
 
 QString GuiTransferHost::captionOf(const program::LinkMessage& message) const {
     using Caption = program::LinkMessage::Caption;
     if (message.caption == Caption::Caution)
         return stringTable(program::message::Caution);
-    return QString::fromStdString(m_state.applicationName);
+    return QString::fromStdString(m_state.messageCaption);
 }
 
 program::TransferHost::Answer GuiTransferHost::ask(const program::LinkMessage& message,

@@ -17,7 +17,7 @@ public:
     GuiTransferHost(CProgressDlg& dialog, const program::ProgramState& state);
 
     bool pumpEvent() override;
-    void showStatus(const std::string& english, const std::string& chinese) override;
+    void showStatus(const program::BilingualText& status) override;
     void setProgressRange(int maximum) override;
     void setProgress(int position) override;
     Answer ask(const program::LinkMessage& message, Buttons buttons) override;
@@ -28,7 +28,7 @@ public:
     QString captionOf(const program::LinkMessage& message) const;
 
 private:
-    QString pick(const std::string& english, const std::string& chinese) const;
+    QString pick(const program::BilingualText& text) const;
 
     CProgressDlg& m_dialog;
     const program::ProgramState& m_state;

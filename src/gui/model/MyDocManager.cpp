@@ -22,10 +22,7 @@ namespace {
 program::PortOverrides portOverridesOf(const program::IniFile* settings) {
     if (!settings)
         return {};
-    return program::portOverridesFrom([settings](const std::string& key) {
-        std::string value = settings->GetString("Ports", key);
-        return value.empty() ? std::nullopt : std::optional<std::string>(std::move(value));
-    });
+    return program::portOverridesFrom(*settings);
 }
 
 // A name as the shell hands it over: one leading double quote and everything from
@@ -45,7 +42,7 @@ const QString DatFilter = QStringLiteral("*.dat (*.dat)");
 CMyDocManager::CMyDocManager(QMdiArea* area, program::ProgramState& state,
                              const program::IniFile* settings, QObject* parent)
     : QObject(parent), m_area(area), m_state(state),
-      m_userSettings(QString::fromStdString(state.appName)), m_recentFiles(m_userSettings),
+      m_userSettings(QString::fromStdString(state.userSettingsName)), m_recentFiles(m_userSettings),
       m_portOverrides(portOverridesOf(settings)) {
     connect(m_area, &QMdiArea::subWindowActivated, this, &CMyDocManager::onSubWindowActivated);
 }
@@ -130,7 +127,7 @@ DocumentFrame* CMyDocManager::newDocument() {
         return nullptr;
     if (DocumentFrame* active = activeFrame()) {
         const auto answer = QMessageBox::warning(
-            dialogParent(), QString::fromStdString(m_state.applicationName),
+            dialogParent(), QString::fromStdString(m_state.messageCaption),
             stringTable(program::message::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return nullptr;
@@ -149,7 +146,7 @@ DocumentFrame* CMyDocManager::openDocument(const QString& name) {
     if (auto error = doc->load(path)) {
         if (m_active)
             m_active->document()->setActive(true);
-        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
+        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.messageCaption),
                              openFailureText(path, *error));
         return nullptr;
     }
@@ -182,7 +179,7 @@ bool CMyDocManager::saveFrame(DocumentFrame* frame, const QString& path) {
         return saveFrameAs(frame, path);
     frame->commitOpenEditor();
     if (auto error = frame->document()->save(path)) {
-        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.applicationName),
+        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.messageCaption),
                              saveFailureText(path, *error));
         return false;
     }
@@ -226,7 +223,7 @@ bool CMyDocManager::confirmCloseAll(QWidget* parent) {
             continue;
         const QString name = doc->path().isEmpty() ? doc->title() : doc->path();
         switch (
-            UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.applicationName), name)) {
+            UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.messageCaption), name)) {
         case UnsavedChangesDlg::Answer::Save:
             if (!saveFrame(frame, doc->path()))
                 return false;

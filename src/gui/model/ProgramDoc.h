@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/ChannelTable.h"
+#include "channels/Document.h"
 #include "model/CodeplugImage.h"
 #include "model/DatFile.h"
 
@@ -14,10 +15,8 @@ struct ProgramState;
 }
 class UserSettings;
 
-// One codeplug image and the channel table texts the grid edits. The grid texts
-// are the working copy of the channels: gridToImage() brings them into the image
-// before a save or a write, imageToGrid() refills them after a new document, an
-// open and a read from the radio.
+// The window side of one program::Document: its file name and title, the radio
+// type kept in the user's settings, and signals for the views.
 class CProgramDoc : public QObject {
     Q_OBJECT
 public:
@@ -49,10 +48,10 @@ public:
     // The band limits a save of this document writes.
     program::BandLimits bandLimits() const;
 
-    program::CodeplugImage& image() { return m_image; }
-    const program::CodeplugImage& image() const { return m_image; }
-    program::ChannelTable& table() { return m_table; }
-    const program::ChannelTable& table() const { return m_table; }
+    program::CodeplugImage& image() { return m_document.image(); }
+    const program::CodeplugImage& image() const { return m_document.image(); }
+    program::ChannelTable& table() { return m_document.table(); }
+    const program::ChannelTable& table() const { return m_document.table(); }
     program::ProgramState& state() const { return m_state; }
 
     // Empty until the document was loaded from or saved to a file.
@@ -68,17 +67,22 @@ signals:
     void titleChanged(const QString& title);
 
 private:
-    program::CodeplugImage savedForm() const;
-    void encodeInto(program::CodeplugImage& image) const;
-    void markSaved();
+    // The radio type a new document starts with lives in the user's settings.
+    class SettingsRadioType final : public program::RadioTypeStore {
+    public:
+        explicit SettingsRadioType(UserSettings& settings) : m_settings(settings) {}
+        std::uint8_t load() const override;
+        void save(std::uint8_t type) override;
+
+    private:
+        UserSettings& m_settings;
+    };
+
     void setPath(const QString& path);
 
     program::ProgramState& m_state;
-    UserSettings& m_settings;
-    program::CodeplugImage m_image;
-    program::ChannelTable m_table;
-    program::CodeplugImage m_saved; // what a save right after load/save/read would write
-    std::optional<program::BandLimits> m_ownBandLimits; // kept while not active
+    SettingsRadioType m_radioTypes;
+    program::Document m_document;
     QString m_path;
     QString m_title;
 };

@@ -116,8 +116,8 @@ TEST_F(ImageTransferTest, ReadRefusesARadioWithAnotherPassword) {
 
     EXPECT_EQ(result.outcome, Outcome::Failed);
     ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].message.english, "Password Error!");
-    EXPECT_EQ(host.questions[0].message.chinese, "Password Error!");
+    EXPECT_EQ(host.questions[0].message.text.english, "Password Error!");
+    EXPECT_EQ(host.questions[0].message.text.chinese, "Password Error!");
     EXPECT_EQ(host.questions[0].message.caption, LinkMessage::Caption::None);
     EXPECT_EQ(image, before);
     EXPECT_EQ(radio.blocksRead.size(), 1u);
@@ -190,8 +190,8 @@ TEST_F(ImageTransferTest, PortThatCannotBeOpened) {
     link.openStatus = SerialOpenResult::Status::PermissionDenied;
     const TransferResult refused = write();
     ASSERT_TRUE(refused.message);
-    EXPECT_NE(refused.message->english.find("dialout"), std::string::npos);
-    EXPECT_NE(refused.message->chinese.find("dialout"), std::string::npos);
+    EXPECT_NE(refused.message->text.english.find("dialout"), std::string::npos);
+    EXPECT_NE(refused.message->text.chinese.find("dialout"), std::string::npos);
     EXPECT_EQ(refused.portDetail, "refused by the test");
     EXPECT_FALSE(link.usedWhileClosed);
 }
@@ -253,9 +253,9 @@ TEST_F(ImageTransferTest, UnknownRadioTypeIsRefused) {
         EXPECT_EQ(ImageTransfer(otherLink, otherHost).write(Device, image, {}, false).outcome,
                   Outcome::Failed);
         ASSERT_EQ(otherHost.questions.size(), 1u);
-        EXPECT_EQ(otherHost.questions[0].message.english,
+        EXPECT_EQ(otherHost.questions[0].message.text.english,
                   "Becuase the type of radio does not match,\ncommunications is interrupt.");
-        EXPECT_EQ(otherHost.questions[0].message.chinese, "对讲机类型不匹配,无法通讯。");
+        EXPECT_EQ(otherHost.questions[0].message.text.chinese, "对讲机类型不匹配,无法通讯。");
         EXPECT_EQ(otherHost.questions[0].message.caption, LinkMessage::Caption::Caution);
         EXPECT_TRUE(other->blocksWritten.empty());
         EXPECT_TRUE(otherLink.closedProperly());

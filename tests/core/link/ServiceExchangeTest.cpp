@@ -63,8 +63,8 @@ protected:
     }
     void expectOnlyMessage(const std::string& english, const std::string& chinese) {
         ASSERT_EQ(host.questions.size(), 1u);
-        EXPECT_EQ(host.questions[0].message.english, english);
-        EXPECT_EQ(host.questions[0].message.chinese, chinese);
+        EXPECT_EQ(host.questions[0].message.text.english, english);
+        EXPECT_EQ(host.questions[0].message.text.chinese, chinese);
         EXPECT_EQ(host.questions[0].buttons, TransferHost::Buttons::Ok);
     }
 
@@ -232,7 +232,7 @@ TEST_F(ServiceExchangeTest, StepAfterHandshakeFeedsTheWrite) {
     EXPECT_EQ(radio.memory().at(0xFD1), 0x03);
     EXPECT_EQ(radio.memory().at(0xFF5), 0x20);
     EXPECT_EQ(radio.blocksWritten, BlockPlan::softwareInfo().blocks());
-    EXPECT_EQ(host.questions.back().message.english, "Write Successfully");
+    EXPECT_EQ(host.questions.back().message.text.english, "Write Successfully");
 }
 
 } // namespace

@@ -25,8 +25,8 @@ struct DocumentHarness {
 
     explicit DocumentHarness(program::Language language = program::Language::English,
                              const program::IniFile* settings = nullptr) {
-        state.appName = AppName;
-        state.applicationName = "Program";
+        state.userSettingsName = AppName;
+        state.messageCaption = "Program";
         state.language = language;
         QSettings(QSettings::UserScope, AppName).clear();
         window.setCentralWidget(area);

@@ -140,8 +140,8 @@ void StartupTest::englishRun() {
     CMainFrame& frame = *app.mainFrame();
     QVERIFY(frame.isVisible());
     QCOMPARE(frame.windowTitle(), QString(ProgramFolder::EnglishTitle));
-    QCOMPARE(app.state().applicationName, std::string(ProgramFolder::EnglishCompany));
-    QCOMPARE(app.state().appName, std::string("Acme"));
+    QCOMPARE(app.state().messageCaption, std::string(ProgramFolder::EnglishCompany));
+    QCOMPARE(app.state().userSettingsName, std::string("Acme"));
     QCOMPARE(app.state().programDirectory, folder.path().toStdString());
     QCOMPARE(frame.findChild<QLabel*>("MessagePane")->text(), QString("Ready"));
     QCOMPARE(stringTable(program::message::AllDataCleared), QString("All data will be Cleared!"));
@@ -161,7 +161,7 @@ void StartupTest::chineseRun() {
     QCOMPARE(app.state().language, program::Language::Chinese);
     QCOMPARE(app.state().helpFile, std::string("chHelp.qch"));
     QCOMPARE(frame.windowTitle(), QString::fromUtf8(ProgramFolder::ChineseTitle));
-    QCOMPARE(app.state().applicationName, std::string(ProgramFolder::ChineseCompany));
+    QCOMPARE(app.state().messageCaption, std::string(ProgramFolder::ChineseCompany));
     QStringList titles;
     for (QMenu* menu : frame.documentMenus())
         titles.append(menu->title());

@@ -1,4 +1,4 @@
-#include "channels/Bcd.h"
+#include "model/Bcd.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "channels/Utf8.h"
+#include "model/Utf8.h"
 
 namespace program {
 

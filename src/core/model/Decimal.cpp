@@ -1,4 +1,4 @@
-#include "channels/Decimal.h"
+#include "model/Decimal.h"
 
 #include <algorithm>
 

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "model/CodeplugImage.h"
+
+#include <cstddef>
+
+// Where everything lives in the radio's 4096-byte memory. Every offset the program
+// uses is named here once; codecs, the transfer plans, the simulator and the front
+// ends take their offsets from this file. Offsets inside a region (the fields of
+// one record, say) belong to that region's codec.
+namespace program::imagemap {
+
+// A run of bytes [offset, offset + size).
+struct Region {
+    std::size_t offset;
+    std::size_t size;
+
+    constexpr std::size_t end() const { return offset + size; }
+    constexpr bool contains(std::size_t at) const { return at >= offset && at < end(); }
+};
+
+// 129 channel records of 24 bytes: channels 1..128, then the extra channel "Fr".
+inline constexpr std::size_t ChannelRecordSize = 24;
+inline constexpr int ChannelRecordCount = 129;
+inline constexpr Region ChannelRecords{0x000, ChannelRecordSize* ChannelRecordCount};
+
+// Optional feature bytes (time-out timer, squelch level, VOX, step, key bits...).
+inline constexpr Region OptionalFeatures{0xC40, 10};
+// Feature flag bytes; bits of 0xC70 belong to DTMF, bits 0-1 of 0xC72 to the side key.
+inline constexpr Region FeatureFlags{0xC70, 4};
+
+// MSK own ID code and MSK call list.
+inline constexpr Region Msk{0xC80, 0x28};
+
+// DTMF timing, own ID, group and stun codes.
+inline constexpr Region Dtmf{0xCB0, 0x2A};
+// The DTMF group code byte ("A" when new).
+inline constexpr std::size_t DtmfGroupCode = 0xCCF;
+// A DTMF byte past the codes that a new document sets to 0.
+inline constexpr std::size_t DtmfTail = 0xCDF;
+// DTMF fast call list.
+inline constexpr Region DtmfCallList{0xD00, 0x90};
+
+// 2-Tone: 32 encode entries of 4 bytes, 8 decode entries of 8 bytes, one encode
+// timing block of 8 bytes.
+inline constexpr std::size_t TwoToneEncodeEntrySize = 4;
+inline constexpr std::size_t TwoToneEncodeEntryCount = 32;
+inline constexpr std::size_t TwoToneDecodeEntrySize = 8;
+inline constexpr std::size_t TwoToneDecodeEntryCount = 8;
+inline constexpr Region TwoToneEncodeList{0xE00, TwoToneEncodeEntrySize* TwoToneEncodeEntryCount};
+inline constexpr Region TwoToneDecodeEntries{0xE80,
+                                             TwoToneDecodeEntrySize* TwoToneDecodeEntryCount};
+inline constexpr Region TwoToneEncodeTiming{0xEC0, 8};
+inline constexpr Region TwoTone{TwoToneEncodeList.offset, TwoToneEncodeTiming.end() - 0xE00};
+// Values the 2-Tone dialog derives (dividers and 50 ms times); from 0xFA0 on they
+// share bytes with the squelch table and the parameter block.
+inline constexpr Region TwoToneDerived{0xF00, 0xC7};
+
+// Squelch table (SQL tuning values), read and written by SQL Tuning.
+inline constexpr Region SquelchTable{0xFA0, 0x14};
+// Parameter block, read and written by Parameter Adjust.
+inline constexpr Region ParameterBlock{0xFB4, 0x1C};
+// Both together: what a write sends only when the squelch-write switch is on.
+inline constexpr Region Tuning{SquelchTable.offset, ParameterBlock.end() - SquelchTable.offset};
+
+// Identity block (maker, band fitting, band shadow), read and written by Software
+// Info as two blocks of 8 bytes.
+inline constexpr Region IdentityBlock{0xFD0, 16};
+inline constexpr Region IdentityFirstHalf{0xFD0, 8};
+inline constexpr Region IdentitySecondHalf{0xFD8, 8};
+// The two parts of the identity block that Software Info does not edit; a whole
+// image write sends them.
+inline constexpr Region IdentityUnedited1{0xFD2, 2};
+inline constexpr Region IdentityUnedited2{0xFDC, 4};
+// The band shadow: the four band limits as 16-bit little-endian MHz values.
+inline constexpr Region BandShadow{0xFD4, 8};
+
+// The block of 8 bytes holding the radio type and the password, and the one after.
+inline constexpr Region TypeAndPasswordBlock{0xFE0, 8};
+inline constexpr Region BlockAfterPassword{0xFE8, 8};
+// The radio type index; it travels with the image and no editor changes it.
+inline constexpr std::size_t RadioType = 0xFE1;
+// The radio password, erased (0xFF) when none is set.
+inline constexpr Region Password{0xFE2, 6};
+
+// The band-limit block: the four band limits in whole MHz as BCD digits.
+inline constexpr Region BandLimitBlock{0xFF0, 6};
+// Squelch threshold bytes; only a new document's defaults set them.
+inline constexpr Region SquelchThreshold{0xFF6, 4};
+
+// A whole image write sends the rows before the squelch table in full; the rest
+// goes block by block.
+inline constexpr std::size_t FullRowsEnd = SquelchTable.offset;
+
+static_assert(ChannelRecords.end() == 0xC18);
+static_assert(TwoTone.end() == 0xEC8);
+static_assert(SquelchTable.end() == ParameterBlock.offset);
+static_assert(ParameterBlock.end() == IdentityBlock.offset);
+static_assert(BandLimitBlock.end() == SquelchThreshold.offset);
+static_assert(SquelchThreshold.end() <= CodeplugImage::Size);
+static_assert(FullRowsEnd % CodeplugImage::RowSize == 0);
+
+} // namespace program::imagemap
