@@ -191,8 +191,8 @@ TEST_F(SimTransferTest, FailedOrCancelledReadLeavesTheDocumentAsItWas) {
     EXPECT_EQ(document, before);
 }
 
-TEST_F(SimTransferTest, HandshakeHiccupsAreRiddenOut) {
-    for (const char* fault : {"junk-before-wake", "wake-only=3"}) {
+TEST_F(SimTransferTest, HiccupsOfTheRadioAreRiddenOut) {
+    for (const char* fault : {"junk-before-wake", "wake-only=3", "pad-after-reply"}) {
         SCOPED_TRACE(fault);
         startRadio({"--fault", fault});
         host = RealTimeHost();

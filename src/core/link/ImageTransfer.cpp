@@ -174,7 +174,8 @@ std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
     return runPromptingHandshake(session, m_host, steps);
 }
 
-// The password frame and its acknowledgement go without clearing the port first.
+// The password frame goes without clearing the port first; the acknowledgement
+// after it is a new command, so whatever followed the reply is dropped before it.
 std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
                                                            const CodeplugImage& image) {
     session.send(wire::readBlockFrame(PasswordBlock, HalfRow));
@@ -185,6 +186,7 @@ std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
                          std::equal(expected.begin(), expected.end(), reply.bytes.begin() + first);
     if (!matches)
         return session.fail(linktexts::passwordError());
+    session.clear();
     session.send(wire::Ack);
     if (!session.receiveAck())
         return session.fail(programInterrupt());

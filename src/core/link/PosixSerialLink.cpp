@@ -240,6 +240,7 @@ void PosixSerialLink::discardInput(std::size_t count) {
 
 SerialReadResult PosixSerialLink::read(std::size_t count) {
     SerialReadResult result;
+    m_staleAtWrite.reset(); // the answer to the latest write is being taken
     if (m_fd < 0) {
         result.error = true;
         return result;

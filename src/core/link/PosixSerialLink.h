@@ -30,11 +30,13 @@ public:
     void setTimeouts(const SerialTimeouts& timeouts) override { m_timeouts = timeouts; }
 
     void purge() override;
-    // Lets the output drain, then throws away the input that had arrived before the
-    // latest write (or all unread input when nothing was written since the last
-    // clear). On a real line the radio cannot have answered a byte that is still
-    // leaving, so a clear straight after a write never loses the answer to it; a
-    // pseudo-terminal answers at once, and this keeps the two alike.
+    // Lets the output drain, then throws away unread input. A clear straight after a
+    // write (nothing read since) keeps what arrived after that write: on a real line
+    // the radio cannot have answered a byte that is still leaving, so such a clear
+    // never loses the answer to it, and a pseudo-terminal, which answers at once, is
+    // kept alike. Once anything was read since the latest write, the answer is being
+    // taken and the clear comes before a new command: everything waiting goes, so a
+    // stray byte after a reply is never taken for the next acknowledgement.
     void clear() override;
 
     SerialReadResult read(std::size_t count) override;
@@ -46,7 +48,8 @@ private:
 
     int m_fd = -1;
     SerialTimeouts m_timeouts;
-    // Unread input bytes at the moment of the latest write since the last clear.
+    // Unread input bytes at the moment of the latest write, while nothing was read or
+    // cleared since.
     std::optional<std::size_t> m_staleAtWrite;
 };
 
