@@ -92,12 +92,11 @@ TEST_F(ImageTransferTest, ReadExchangesTheseBytesInThisOrder) {
     EXPECT_EQ(slice(trace, 0, 4), (std::vector<std::string>{"open", "queue", "timeouts", "line"}));
     EXPECT_EQ(slice(trace, 4, 16), wakeTrace());
     // Identify, confirm, then the password block with no clear before it.
-    EXPECT_EQ(slice(trace, 20, 21),
-              (std::vector<std::string>{
-                  "clear",         "w 4D 02",       "r 8",   "clear", "w 06", "clear",
-                  "r 1",           "w 52 0F E0 08", "r 12",  "w 06",  "r 1",  "clear",
-                  "w 52 00 00 08", "r 12",          "clear", "w 06",  "r 1",  "clear",
-                  "w 52 00 08 08", "r 12",          "clear"}));
+    EXPECT_EQ(slice(trace, 20, 22),
+              (std::vector<std::string>{"clear", "w 4D 02",       "r 8",  "clear", "w 06", "clear",
+                                        "r 1",   "w 52 0F E0 08", "r 12", "clear", "w 06", "r 1",
+                                        "clear", "w 52 00 00 08", "r 12", "clear", "w 06", "r 1",
+                                        "clear", "w 52 00 08 08", "r 12", "clear"}));
     EXPECT_EQ(trace.back(), "close");
 }
 
