@@ -248,6 +248,16 @@ TEST_F(SimTransferTest, PortHeldByAnotherProgramCannotBeOpened) {
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
 }
 
+TEST_F(SimTransferTest, MissingPortIsExplainedInEitherLanguage) {
+    CodeplugImage document = sim::factoryFreshMemory();
+    EXPECT_FALSE(read(document).completed());
+    ASSERT_EQ(host.questions.size(), 1u);
+    const LinkMessage& shown = host.questions[0].message;
+    EXPECT_EQ(shown.id, message::CouldNotOpenPort);
+    EXPECT_EQ(shown.detail, port() + ": No such file or directory");
+    EXPECT_EQ(shown.detailChinese, port() + ": 没有这个文件或设备");
+}
+
 TEST_F(SimTransferTest, PacedRadioKeepsLineTimeAndEndsWithTheSession) {
     startRadio({"--baud", "9600", "--exit-after-session"});
     ASSERT_TRUE(link.open(port()).ok());

@@ -2,6 +2,9 @@
 
 #include "app/MessageIds.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace program::linktexts {
 
 namespace {
@@ -57,6 +60,33 @@ LinkMessage portPermissionDenied(const std::string& device) {
                    "没有权限打开 " + device +
                        "。\n请把当前用户加入 dialout 组"
                        "(sudo usermod -aG dialout $USER),然后注销并重新登录。");
+}
+
+LinkMessage portHeldBy(const std::string& device, int pid) {
+    const std::string process = std::to_string(pid);
+    return literal(device + ": in use by another program (process " + process + ")",
+                   device + ": 正被另一个程序占用(进程 " + process + ")");
+}
+
+std::string systemReason(int error, Language language) {
+    if (language == Language::Chinese) {
+        switch (error) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return "没有这个文件或设备";
+        case EACCES:
+        case EPERM:
+            return "没有权限";
+        case EBUSY:
+            return "设备或资源忙";
+        case EIO:
+            return "输入/输出错误";
+        default:
+            break;
+        }
+    }
+    return std::strerror(error);
 }
 
 } // namespace program::linktexts

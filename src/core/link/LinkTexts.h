@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramState.h"
 #include "link/TransferHost.h"
 
 #include <string>
@@ -24,5 +25,10 @@ LinkMessage writeSuccessfully();
 // Replaces the usual open failure when the system refused the device for lack of
 // permission, and says how to get it.
 LinkMessage portPermissionDenied(const std::string& device);
+// Replaces the usual open failure when a lock file names the process that holds the port.
+LinkMessage portHeldBy(const std::string& device, int pid);
+// The system's reason for `error`: the common ones of a serial port in either
+// language, the system's own English words for the rest.
+std::string systemReason(int error, Language language);
 
 } // namespace program::linktexts

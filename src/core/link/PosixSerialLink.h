@@ -2,6 +2,7 @@
 
 #include "link/SerialLink.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace program {
@@ -10,15 +11,22 @@ namespace program {
 // control, opened exclusively, with the byte-gap and total time-outs the radio
 // protocol relies on. The descriptor stays non-blocking; every wait is a poll()
 // bounded by the time-outs.
+//
+// Besides its own locks it honours and takes the lock file other terminal and modem
+// programs use ("LCK..ttyUSB0" in `lockFolder`, holding the holder's process id),
+// which also keeps out programs that do not lock the device, even when run as root.
 class PosixSerialLink final : public SerialLink {
 public:
-    PosixSerialLink() = default;
+    explicit PosixSerialLink(std::filesystem::path lockFolder = "/var/lock");
     ~PosixSerialLink() override;
     PosixSerialLink(const PosixSerialLink&) = delete;
     PosixSerialLink& operator=(const PosixSerialLink&) = delete;
 
     // Fails as Busy when another program (or another link in this one) holds the
-    // device, whatever path names it; as PermissionDenied with the fix in `detail`.
+    // device, whatever path names it, with the holder's process id when its lock file
+    // gives one; as PermissionDenied with the fix in `detail`. A lock file whose process
+    // no longer runs is taken over; without a writable lock folder the port is opened
+    // without a lock file.
     SerialOpenResult open(const std::string& device) override;
     bool isOpen() const override { return m_fd >= 0; }
     void close() override;
@@ -46,6 +54,10 @@ private:
     std::size_t pendingInput() const;
     void discardInput(std::size_t count);
 
+    void releaseLockFile();
+
+    std::filesystem::path m_lockFolder;
+    std::filesystem::path m_lockFile; // ours, while the port is open with one
     int m_fd = -1;
     SerialTimeouts m_timeouts;
     // Unread input bytes at the moment of the latest write, while nothing was read or

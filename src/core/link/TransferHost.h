@@ -19,6 +19,8 @@ struct LinkMessage {
     // The system's own words on what went wrong ("/dev/ttyUSB0: No such file or
     // directory"), shown as they are beneath the text; empty for most messages.
     std::string detail;
+    // The same in Chinese where the reason is a common one; empty otherwise.
+    std::string detailChinese;
 };
 
 // Everything the whole-image transfer and the service exchanges need from the
