@@ -120,17 +120,22 @@ TransferResult ImageTransfer::write(const std::string& device, const CodeplugIma
     if (auto end = handshake(session, &documentBands))
         return *end;
 
+    // From the first block on, an end short of the last leaves the radio's memory mixed.
+    auto partly = [](TransferResult result) {
+        result.radioPartlyWritten = true;
+        return result;
+    };
     for (int row = 0; row < WriteRows; ++row) {
         const auto address = static_cast<std::uint16_t>(row * CodeplugImage::RowSize);
         if (!writeBlock(session, address, HalfRow, image) ||
             !writeBlock(session, address + HalfRow, HalfRow, image))
-            return session.fail(programInterrupt());
+            return partly(session.fail(programInterrupt()));
         if (auto end = finishRow(row))
-            return *end;
+            return partly(*end);
     }
     for (const Block& block : writeTail(squelchWrite)) {
         if (!writeBlock(session, block.address, block.length, image))
-            return session.fail(programInterrupt());
+            return partly(session.fail(programInterrupt()));
     }
     session.close();
     return TransferResult{TransferResult::Outcome::Completed, std::nullopt, {}};

@@ -62,6 +62,14 @@ LinkMessage portPermissionDenied(const std::string& device) {
                        "(sudo usermod -aG dialout $USER),然后注销并重新登录。");
 }
 
+LinkMessage radioPartlyWritten() {
+    return literal("The radio may now hold a partly written memory. Write the file again, or "
+                   "the backup of the last read, to give it a consistent one.",
+                   "对讲机中的数据可能只写入了一部分。请重新写入该文件,或写入上次读取时保存的"
+                   "备份,使其恢复完整一致。",
+                   LinkMessage::Caption::Caution);
+}
+
 LinkMessage portHeldBy(const std::string& device, int pid) {
     const std::string process = std::to_string(pid);
     return literal(device + ": in use by another program (process " + process + ")",
