@@ -71,8 +71,8 @@ void CliTransferHost::endProgressLine() {
 
 std::string CliTransferHost::oneLine(const LinkMessage& message) {
     std::string text = message.id != 0 ? message::englishText(message.id) : message.text.english;
-    if (!message.detail.empty())
-        text += " (" + message.detail + ")";
+    if (!message.detail.english.empty())
+        text += " (" + message.detail.english + ")";
     std::string line;
     for (char c : text) {
         if (c == '\n' || c == '\r') {

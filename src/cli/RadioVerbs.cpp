@@ -6,17 +6,24 @@
 #include "Verbs.h"
 
 #include "app/IniFile.h"
+#include "io/AtomicFile.h"
 #include "link/BlockPlan.h"
 #include "link/ImageTransfer.h"
+#include "link/LinkTexts.h"
 #include "link/PortNames.h"
 #include "link/PosixSerialLink.h"
 #include "link/PromptingExchange.h"
 #include "link/StrictExchange.h"
 #include "model/DatFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace program::cli {
 
@@ -111,8 +118,12 @@ public:
         // The port's reason, unless the message already showed it.
         if (notice.find(result.portDetail) == std::string::npos)
             notice = notice.empty() ? result.portDetail : notice + " (" + result.portDetail + ")";
-        if (notice.empty() && result.outcome == TransferResult::Outcome::Cancelled &&
-            !result.message)
+        const bool cancelled =
+            notice.empty() && result.outcome == TransferResult::Outcome::Cancelled;
+        if (result.radioPartlyWritten)
+            notice = (cancelled ? std::string("cancelled") : notice) + ". " +
+                     linktexts::radioPartlyWritten().text.english;
+        else if (cancelled && !result.message)
             notice = "cancelled; nothing was changed";
         return notice.empty() ? ExitFailure : fail(ExitFailure, notice);
     }
@@ -127,6 +138,24 @@ private:
     CliTransferHost::Answers m_answers;
     std::unique_ptr<CliTransferHost> m_host;
 };
+
+// Why `out` cannot take what a read brings, or nothing when it can: found out before
+// the radio is woken rather than after the whole transfer.
+std::optional<std::string> outputProblem(const std::filesystem::path& out) {
+    struct stat status {};
+    if (::stat(out.c_str(), &status) == 0) {
+        if (!S_ISREG(status.st_mode))
+            return "cannot write " + out.string() + ": not a regular file";
+        if (::access(out.c_str(), W_OK) != 0)
+            return "cannot write " + out.string() + ": " + std::strerror(errno);
+    }
+    std::filesystem::path folder = out.parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0 || !canReplaceFile(out))
+        return "cannot write " + out.string() + ": " + std::strerror(errno);
+    return std::nullopt;
+}
 
 std::optional<CommandLine> parseRadioVerb(const std::string& verb, const Words& words,
                                           std::size_t positionals, const std::string& usage,
@@ -173,6 +202,8 @@ int runRead(const Words& words) {
     } else {
         workspace.document.createNew();
     }
+    if (auto problem = outputProblem(line->positional[0]))
+        return fail(ExitFailure, "read: " + *problem);
     CodeplugImage image = workspace.document.image();
     ImageTransfer transfer(session->link(), session->host());
     const auto result = transfer.read(session->device(), image);

@@ -221,6 +221,8 @@ void RadioEngine::readBlock(std::size_t address, std::size_t length,
     answer.insert(answer.end(), data.begin(), data.end());
     if (m_faults.shortReadEveryBlock || m_faults.shortReadBlock == m_blocks)
         answer.pop_back();
+    if (m_faults.padAfterReply)
+        answer.push_back(kJunk);
     m_readAwaitingAck = m_blocks;
     log("read " + hexAddress(address) + " " + std::to_string(length) + " -> " +
         hexBytes(std::span(answer).subspan(start)));
@@ -235,7 +237,13 @@ void RadioEngine::writeBlock(std::size_t address, std::span<const std::uint8_t> 
         return;
     }
     answer.push_back(kAck);
-    log(line + " -> 06");
+    if (m_faults.padAfterReply) {
+        answer.push_back(kJunk);
+        line += " -> 06 00";
+    } else {
+        line += " -> 06";
+    }
+    log(line);
 }
 
 void RadioEngine::log(const std::string& line) const {

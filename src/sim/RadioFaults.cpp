@@ -35,6 +35,8 @@ std::optional<std::string> addFault(RadioFaults& faults, std::string_view text) 
             faults.badConfirm = true;
         else if (name == "short-read")
             faults.shortReadEveryBlock = true;
+        else if (name == "pad-after-reply")
+            faults.padAfterReply = true;
         else
             return "unknown fault '" + std::string(text) + "'";
         return std::nullopt;
@@ -67,7 +69,8 @@ std::string faultHelp() {
            "        bad-confirm       answer the confirmation with 15 instead of 06\n"
            "        no-ack=K          never acknowledge block K of a session\n"
            "        short-read[=K]    leave out the last byte of every read reply (or block K's)\n"
-           "        hang-after=K      stop answering after K blocks, until the next wake\n";
+           "        hang-after=K      stop answering after K blocks, until the next wake\n"
+           "        pad-after-reply   send a stray byte after each block reply\n";
 }
 
 } // namespace program::sim

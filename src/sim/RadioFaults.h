@@ -21,6 +21,7 @@ struct RadioFaults {
     bool shortReadEveryBlock = false;  // short-read: every read reply one byte short
     std::optional<int> shortReadBlock; // short-read=K: only block K's reply is short
     std::optional<int> hangAfter;      // hang-after=K: silent after K blocks until a wake
+    bool padAfterReply = false;        // a stray byte follows each block reply
 };
 
 // Adds one fault given as on the command line ("silent", "no-ack=3"...). Returns

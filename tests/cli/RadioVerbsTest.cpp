@@ -131,6 +131,29 @@ TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
     EXPECT_EQ(readBytes(codeplug), before);
 }
 
+TEST_F(CliRadio, FailedWriteSaysTheRadioMayHoldAPartlyWrittenMemory) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    startRadio({"--fault", "no-ack=20"});
+    auto run = cli({"write", codeplug, "--port", port()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Program Interrupt"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("partly written memory"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("nothing was changed"), std::string::npos) << run.err;
+}
+
+// Found before the radio is woken (there is none here), not after the whole read.
+TEST_F(CliRadio, ReadRefusesAnOutputItCannotWriteAtOnce) {
+    std::filesystem::create_directory(file("folder.dat"));
+    for (const std::string& out : {file("no-such-folder/out.dat"), file("folder.dat")}) {
+        SCOPED_TRACE(out);
+        auto run = cli({"read", out, "--port", file("no-such-port")});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.find("program-cli: read: cannot write " + out), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
 TEST_F(CliRadio, MissingPortIsOneClearFailure) {
     auto run = cli({"read", file("out.dat"), "--port", file("no-such-port")});
     EXPECT_EQ(run.status, 1);

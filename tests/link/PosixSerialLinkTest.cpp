@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <thread>
 
@@ -251,4 +253,45 @@ TEST(PosixSerialLinkOpen, RefusalsSayWhy) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// Terminal and modem programs mark a port they use with a lock file holding their
+// process id; some open the device without any other lock.
+TEST(PosixSerialLinkOpen, LockFileOfAnotherProgramIsHonouredAndOursIsTakenAndRemoved) {
+    PtyPair pty;
+    testsupport::TempDir locks;
+    const auto lockFile =
+        locks / ("LCK.." + std::filesystem::canonical(pty.device()).filename().string());
+    auto writeLock = [&](pid_t pid) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(pid));
+        testsupport::writeBytes(lockFile, Bytes(text, text + 11));
+    };
+
+    writeLock(::getppid());
+    PosixSerialLink link(locks.path());
+    const SerialOpenResult held = link.open(pty.device());
+    EXPECT_EQ(held.status, Status::Busy);
+    EXPECT_EQ(held.holderPid, ::getppid());
+    EXPECT_NE(held.detail.find(std::to_string(::getppid())), std::string::npos) << held.detail;
+    EXPECT_TRUE(std::filesystem::exists(lockFile)) << "a live holder's lock must stay";
+
+    // A holder that has gone: its lock is stale and becomes ours.
+    pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    writeLock(gone);
+    ASSERT_TRUE(link.open(pty.device()).ok());
+    char ours[16];
+    std::snprintf(ours, sizeof ours, "%10d\n", static_cast<int>(::getpid()));
+    std::ifstream written(lockFile);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), ours);
+    link.close();
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+
+    // No lock folder: the port is still ours to use.
+    PosixSerialLink withoutFolder(locks / "missing");
+    EXPECT_TRUE(withoutFolder.open(pty.device()).ok());
 }

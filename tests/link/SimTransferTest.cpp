@@ -98,6 +98,22 @@ TEST_F(SimTransferTest, ReadBringsTheRadioMemoryByteForByte) {
     EXPECT_EQ(host.progress.back(), 256);
 }
 
+TEST_F(SimTransferTest, HiccupsOfTheRadioAreRiddenOut) {
+    for (const char* fault : {"junk-before-wake", "wake-only=3", "pad-after-reply"}) {
+        SCOPED_TRACE(fault);
+        startRadio({"--fault", fault});
+        host = RealTimeHost();
+        const CodeplugImage document = randomImage(5);
+        ASSERT_TRUE(write(document, false).completed());
+        CodeplugImage back = document;
+        EXPECT_TRUE(read(back).completed());
+        EXPECT_TRUE(std::equal(back.bytes().begin(), back.bytes().begin() + 0xFA0,
+                               document.bytes().begin()));
+        EXPECT_TRUE(host.questions.empty());
+        radio->stop();
+    }
+}
+
 TEST_F(SimTransferTest, FailedWriteIsReportedAndTheRadioCanBeReadAfterwards) {
     startRadio({"--fault", "no-ack=20"});
     const CodeplugImage document = randomImage(6);
@@ -113,6 +129,16 @@ TEST_F(SimTransferTest, FailedWriteIsReportedAndTheRadioCanBeReadAfterwards) {
     EXPECT_FALSE(read(back).completed());
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
     EXPECT_EQ(back, noPassword);
+}
+
+TEST_F(SimTransferTest, MissingPortIsExplainedInEitherLanguage) {
+    CodeplugImage document = sim::factoryFreshMemory();
+    EXPECT_FALSE(read(document).completed());
+    ASSERT_EQ(host.questions.size(), 1u);
+    const LinkMessage& shown = host.questions[0].message;
+    EXPECT_EQ(shown.id, message::CouldNotOpenPort);
+    EXPECT_EQ(shown.detail.english, port() + ": No such file or directory");
+    EXPECT_EQ(shown.detail.chinese, port() + ": 没有这个文件或设备");
 }
 
 TEST_F(SimTransferTest, PacedRadioKeepsLineTimeAndEndsWithTheSession) {

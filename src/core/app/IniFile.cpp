@@ -118,7 +118,14 @@ bool IniFile::Load(const std::filesystem::path& path) {
     if (path.empty() || !readOrCreate(path, content))
         return false;
 
+    loadFromBytes(content);
     m_path = path;
+    return true;
+}
+
+void IniFile::loadFromBytes(std::string_view content) {
+    clear();
+    m_loaded = true;
     Section* current = &appendSection({});
     std::string_view rest = content;
     while (!rest.empty()) {
@@ -139,7 +146,6 @@ bool IniFile::Load(const std::filesystem::path& path) {
                                            : trimmed(line.substr(equals + 1));
         current->entries.emplace_back(key, value);
     }
-    return true;
 }
 
 std::string IniFile::GetString(std::string_view section, std::string_view key,
@@ -171,7 +177,7 @@ std::string IniFile::GetListItem(std::string_view section, std::string_view key,
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    if (m_path.empty() || holdsLineBreak(section) || !fileCanHold(key, value))
+    if (!m_loaded || holdsLineBreak(section) || !fileCanHold(key, value))
         return false;
 
     Section* found = findSection(section);
@@ -245,7 +251,7 @@ bool IniFile::canSave() const {
 bool IniFile::Save() {
     if (!m_dirty)
         return true;
-    if (m_path.empty() || replaceFileAtomically(m_path, serialize()))
+    if (m_path.empty() || replaceFileAtomically(m_path, toBytes()))
         return false;
     m_dirty = false;
     return true;
@@ -253,6 +259,7 @@ bool IniFile::Save() {
 
 void IniFile::clear() {
     m_path.clear();
+    m_loaded = false;
     m_sections.clear();
     m_dirty = false;
 }
@@ -288,7 +295,7 @@ IniFile::Section& IniFile::appendSection(std::string name) {
     return m_sections.emplace_back(Section{std::move(name), {}});
 }
 
-std::string IniFile::serialize() const {
+std::string IniFile::toBytes() const {
     std::string text;
     for (std::size_t index = 0; index < m_sections.size(); ++index) {
         const Section& section = m_sections[index];

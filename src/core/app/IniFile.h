@@ -35,6 +35,13 @@ public:
     // empty. A file that cannot be opened or read leaves the object empty (no path): every
     // read then gives its default and every write is ignored.
     bool Load(const std::filesystem::path& path);
+    // Reads `content` as the text of a settings file, held in memory only: reads and
+    // writes work as on a loaded file; Save has nowhere to write and fails.
+    void loadFromBytes(std::string_view content);
+    // The text Save writes (CR LF line ends).
+    std::string toBytes() const;
+    // Whether names and keys match without regard to case (Open sets it).
+    void setIgnoreCase(bool ignoreCase) { m_ignoreCase = ignoreCase; }
 
     // The value of the last occurrence of `key` in the first section named `section`, cut at
     // the first "//", tab + ";" and "/*" comment markers. A missing section gives the default
@@ -86,11 +93,11 @@ private:
     Entry* lastEntry(Section& section, std::string_view key) const;
     const Entry* lastEntry(const Section& section, std::string_view key) const;
     Section& appendSection(std::string name);
-    std::string serialize() const;
 
     int m_growthStep;
     std::filesystem::path m_path;
     std::vector<Section> m_sections;
+    bool m_loaded = false; // from a file or from bytes
     bool m_dirty = false;
     bool m_ignoreCase = false;
     bool m_saveOnClose = false;

@@ -50,6 +50,15 @@ std::filesystem::path folderOf(const std::filesystem::path& target) {
     return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// Makes the rename itself survive a power cut: until the folder reaches the disk, the
+// folder may still name the old file (or none). The file is already in place when
+// this runs, so a folder that cannot be synced is no failure of the save.
+void syncFolder(const std::filesystem::path& folder) {
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        ::fsync(fd.get());
+}
+
 } // namespace
 
 bool canReplaceFile(const std::filesystem::path& path) {
@@ -77,8 +86,10 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& pa
     const bool written = ::fchmod(fd.get(), modeFor(target)) == 0 && writeAll(fd.get(), content) &&
                          ::fsync(fd.get()) == 0 && fd.close() &&
                          ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (written)
+    if (written) {
+        syncFolder(folder);
         return std::nullopt;
+    }
     const int reason = errno;
     ::unlink(temporary.c_str());
     return std::string(std::strerror(reason));

@@ -123,17 +123,22 @@ TransferResult ImageTransfer::write(const std::string& device, const CodeplugIma
     if (auto end = handshake(session, &documentBands))
         return *end;
 
+    // From the first block on, an end short of the last leaves the radio's memory mixed.
+    auto partly = [](TransferResult result) {
+        result.radioPartlyWritten = true;
+        return result;
+    };
     for (int row = 0; row < WriteRows; ++row) {
         const auto address = static_cast<std::uint16_t>(row * CodeplugImage::RowSize);
         if (!writeBlock(session, address, HalfRow, image) ||
             !writeBlock(session, address + HalfRow, HalfRow, image))
-            return session.fail(programInterrupt());
+            return partly(session.fail(programInterrupt()));
         if (auto end = finishRow(row))
-            return *end;
+            return partly(*end);
     }
     for (const Block& block : writeTail(squelchWrite)) {
         if (!writeBlock(session, block.address, block.length, image))
-            return session.fail(programInterrupt());
+            return partly(session.fail(programInterrupt()));
     }
     session.close();
     return TransferResult{TransferResult::Outcome::Completed, std::nullopt, {}};
@@ -177,7 +182,8 @@ std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
     return runPromptingHandshake(session, m_host, steps);
 }
 
-// The password frame and its acknowledgement go without clearing the port first.
+// The password frame goes without clearing the port first; the acknowledgement
+// after it is a new command, so whatever followed the reply is dropped before it.
 std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
                                                            const CodeplugImage& image) {
     session.send(wire::readBlockFrame(PasswordBlock, HalfRow));
@@ -188,6 +194,7 @@ std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
                          std::equal(expected.begin(), expected.end(), reply.bytes.begin() + first);
     if (!matches)
         return session.fail(linktexts::passwordError());
+    session.clear();
     session.send(wire::Ack);
     if (!session.receiveAck())
         return session.fail(programInterrupt());

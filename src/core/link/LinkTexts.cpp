@@ -2,6 +2,9 @@
 
 #include "app/MessageIds.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace program::linktexts {
 
 namespace {
@@ -56,6 +59,41 @@ LinkMessage portPermissionDenied(const std::string& device) {
                    "没有权限打开 " + device +
                        "。\n请把当前用户加入 dialout 组"
                        "(sudo usermod -aG dialout $USER),然后注销并重新登录。");
+}
+
+LinkMessage radioPartlyWritten() {
+    return literal("The radio may now hold a partly written memory. Write the file again, or "
+                   "the backup of the last read, to give it a consistent one.",
+                   "对讲机中的数据可能只写入了一部分。请重新写入该文件,或写入上次读取时保存的"
+                   "备份,使其恢复完整一致。",
+                   LinkMessage::Caption::Caution);
+}
+
+LinkMessage portHeldBy(const std::string& device, int pid) {
+    const std::string process = std::to_string(pid);
+    return literal(device + ": in use by another program (process " + process + ")",
+                   device + ": 正被另一个程序占用(进程 " + process + ")");
+}
+
+std::string systemReason(int error, Language language) {
+    if (language == Language::Chinese) {
+        switch (error) {
+        case ENOENT:
+        case ENODEV:
+        case ENXIO:
+            return "没有这个文件或设备";
+        case EACCES:
+        case EPERM:
+            return "没有权限";
+        case EBUSY:
+            return "设备或资源忙";
+        case EIO:
+            return "输入/输出错误";
+        default:
+            break;
+        }
+    }
+    return std::strerror(error);
 }
 
 } // namespace program::linktexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ProgramState.h"
 #include "link/TransferHost.h"
 
 #include <string>
@@ -23,5 +24,13 @@ LinkMessage writeSuccessfully();
 // Replaces the usual open failure when the system refused the device for lack of
 // permission, and says how to get it.
 LinkMessage portPermissionDenied(const std::string& device);
+// Follows a write that failed or was cancelled after its first block: what the radio
+// may hold now, and how to give it a consistent memory again.
+LinkMessage radioPartlyWritten();
+// Replaces the usual open failure when a lock file names the process that holds the port.
+LinkMessage portHeldBy(const std::string& device, int pid);
+// The system's reason for `error`: the common ones of a serial port in either
+// language, the system's own English words for the rest.
+std::string systemReason(int error, Language language);
 
 } // namespace program::linktexts

@@ -1,14 +1,20 @@
 #include "link/PosixSerialLink.h"
 
+#include "io/FileDescriptor.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -24,8 +30,12 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
-SerialOpenResult failure(SerialOpenResult::Status status, std::string detail) {
-    return {status, std::move(detail)};
+SerialOpenResult failure(SerialOpenResult::Status status, std::string detail, int error = 0) {
+    SerialOpenResult result;
+    result.status = status;
+    result.detail = std::move(detail);
+    result.systemError = error;
+    return result;
 }
 
 SerialOpenResult openFailure(int error, const std::string& device) {
@@ -34,18 +44,98 @@ SerialOpenResult openFailure(int error, const std::string& device) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return failure(Status::NotFound, device + ": " + systemReason(error));
+        return failure(Status::NotFound, device + ": " + systemReason(error), error);
     case EACCES:
     case EPERM:
         return failure(Status::PermissionDenied,
                        device + ": " + systemReason(error) +
                            ". Serial ports belong to the group 'dialout': run "
-                           "\"sudo usermod -aG dialout $USER\", then log out and in again.");
+                           "\"sudo usermod -aG dialout $USER\", then log out and in again.",
+                       error);
     case EBUSY:
-        return failure(Status::Busy, device + ": in use by another program");
+        return failure(Status::Busy, device + ": in use by another program", error);
     default:
-        return failure(Status::Failed, device + ": " + systemReason(error));
+        return failure(Status::Failed, device + ": " + systemReason(error), error);
     }
+}
+
+// The process id a lock file names ("      1234\n"; blanks around it are allowed),
+// or 0 when it names none.
+pid_t lockHolder(const std::filesystem::path& file) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid())
+        return 0;
+    char text[32];
+    const ssize_t got = ::read(fd.get(), text, sizeof text);
+    if (got <= 0)
+        return 0;
+    const char* first = text;
+    const char* end = text + got;
+    while (first < end && std::isspace(static_cast<unsigned char>(*first)))
+        ++first;
+    int pid = 0;
+    const auto [rest, error] = std::from_chars(first, end, pid);
+    if (error != std::errc{} || pid <= 0)
+        return 0;
+    for (const char* p = rest; p < end; ++p) {
+        if (!std::isspace(static_cast<unsigned char>(*p)))
+            return 0;
+    }
+    return pid;
+}
+
+bool processRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+struct LockFile {
+    enum class Outcome { Taken, Held, Unavailable };
+    Outcome outcome = Outcome::Unavailable;
+    std::filesystem::path file; // when taken
+    pid_t holder = 0;           // when held
+};
+
+// The lock file of `device` in `folder`, named after the device file itself so that
+// every name of it shares one lock.
+std::filesystem::path lockFileFor(const std::filesystem::path& folder, const std::string& device) {
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::canonical(device, error);
+    if (error)
+        resolved = device;
+    const std::string name = resolved.filename().string();
+    return name.empty() ? std::filesystem::path() : folder / ("LCK.." + name);
+}
+
+// Takes the lock file for us, unless a running process holds it. One whose process
+// is gone (or that names none) is stale and is replaced. A folder we cannot write to
+// leaves the port without a lock file rather than refusing it.
+LockFile takeLockFile(const std::filesystem::path& file) {
+    using Outcome = LockFile::Outcome;
+    if (file.empty())
+        return {};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        FileDescriptor fd(
+            ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+        if (fd.valid()) {
+            char text[16];
+            const int length =
+                std::snprintf(text, sizeof text, "%10ld\n", static_cast<long>(::getpid()));
+            const bool written = ::write(fd.get(), text, static_cast<std::size_t>(length)) ==
+                                 static_cast<ssize_t>(length);
+            if (fd.close() && written)
+                return {Outcome::Taken, file, 0};
+            ::unlink(file.c_str());
+            return {};
+        }
+        if (errno != EEXIST)
+            return {};
+        const pid_t holder = lockHolder(file);
+        if (holder > 0 && processRuns(holder))
+            return {Outcome::Held, {}, holder};
+        if (::unlink(file.c_str()) != 0 && errno != ENOENT)
+            return {};
+    }
+    return {}; // another program keeps replacing it; its own locks still apply
 }
 
 speed_t speedFor(int baud) {
@@ -152,6 +242,9 @@ short waitFor(int fd, short events, std::optional<Clock::time_point> deadline) {
 
 } // namespace
 
+PosixSerialLink::PosixSerialLink(std::filesystem::path lockFolder)
+    : m_lockFolder(std::move(lockFolder)) {}
+
 PosixSerialLink::~PosixSerialLink() {
     close();
 }
@@ -159,13 +252,31 @@ PosixSerialLink::~PosixSerialLink() {
 SerialOpenResult PosixSerialLink::open(const std::string& device) {
     using Status = SerialOpenResult::Status;
     close();
+    // The lock file comes first, as other programs expect: the device is not even
+    // opened while someone else has it.
+    const LockFile lock = takeLockFile(lockFileFor(m_lockFolder, device));
+    if (lock.outcome == LockFile::Outcome::Held) {
+        // Another link of this program is no other program to name.
+        if (lock.holder == ::getpid())
+            return failure(Status::Busy, device + ": in use by another program");
+        SerialOpenResult held =
+            failure(Status::Busy, device + ": in use by another program (process " +
+                                      std::to_string(lock.holder) + ")");
+        held.holderPid = static_cast<int>(lock.holder);
+        return held;
+    }
+    m_lockFile = lock.file;
     // Non-blocking so that a modem line without carrier cannot stall the open; every
     // later wait is a poll().
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return openFailure(errno, device);
+    if (fd < 0) {
+        const int error = errno;
+        releaseLockFile();
+        return openFailure(error, device);
+    }
     if (!::isatty(fd)) {
         ::close(fd);
+        releaseLockFile();
         return failure(Status::NotASerialPort, device + ": not a serial port");
     }
     // The lock belongs to the device itself, so a second open through a link or
@@ -173,9 +284,10 @@ SerialOpenResult PosixSerialLink::open(const std::string& device) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         int error = errno;
         ::close(fd);
+        releaseLockFile();
         if (error == EWOULDBLOCK)
             return failure(Status::Busy, device + ": in use by another program");
-        return failure(Status::Failed, device + ": " + systemReason(error));
+        return failure(Status::Failed, device + ": " + systemReason(error), error);
     }
     ::ioctl(fd, TIOCEXCL);
     m_fd = fd;
@@ -193,6 +305,14 @@ void PosixSerialLink::close() {
     ::ioctl(m_fd, TIOCNXCL);
     ::close(m_fd);
     m_fd = -1;
+    releaseLockFile();
+}
+
+void PosixSerialLink::releaseLockFile() {
+    // Only while it still names us: a file someone put in its place is theirs.
+    if (!m_lockFile.empty() && lockHolder(m_lockFile) == ::getpid())
+        ::unlink(m_lockFile.c_str());
+    m_lockFile.clear();
 }
 
 void PosixSerialLink::setLineSettings(const LineSettings& settings) {
@@ -240,6 +360,7 @@ void PosixSerialLink::discardInput(std::size_t count) {
 
 SerialReadResult PosixSerialLink::read(std::size_t count) {
     SerialReadResult result;
+    m_staleAtWrite.reset(); // the answer to the latest write is being taken
     if (m_fd < 0) {
         result.error = true;
         return result;

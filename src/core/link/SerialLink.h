@@ -33,7 +33,9 @@ struct LineSettings {
 struct SerialOpenResult {
     enum class Status { Opened, NotFound, Busy, PermissionDenied, NotASerialPort, Failed };
     Status status = Status::Failed;
-    std::string detail; // the device and the reason, for messages, the log and program-cli
+    std::string detail;  // the device and the reason, for messages, the log and program-cli
+    int systemError = 0; // the system's error number behind a refusal, when there is one
+    int holderPid = 0;   // the process a lock file names as holding a busy port, or 0
 
     bool ok() const { return status == Status::Opened; }
 };

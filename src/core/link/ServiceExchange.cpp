@@ -25,8 +25,11 @@ TransferResult ServiceExchange::run(ExchangeDirection direction, const std::stri
     for (const Block& block : plan) {
         const bool moved =
             reading ? readBlock(session, block, scratch) : writeBlock(session, block, image);
-        if (!moved)
-            return session.fail(failureMessage());
+        if (!moved) {
+            TransferResult failed = session.fail(failureMessage());
+            failed.radioPartlyWritten = !reading;
+            return failed;
+        }
     }
     session.close();
     if (reading)

@@ -18,8 +18,9 @@ struct LinkMessage {
     Caption caption = Caption::ApplicationName;
     Icon icon = Icon::None;
     // The system's own words on what went wrong ("/dev/ttyUSB0: No such file or
-    // directory"), shown as they are beneath the text; empty for most messages.
-    std::string detail;
+    // directory"), shown beneath the text; empty for most messages. The Chinese
+    // form is there only for the common reasons.
+    BilingualText detail;
 };
 
 // Everything the whole-image transfer and the service exchanges need from the

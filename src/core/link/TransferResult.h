@@ -19,6 +19,9 @@ struct TransferResult {
     std::optional<LinkMessage> message;
     // The system's reason when the port could not be opened.
     std::string portDetail;
+    // A write ended after its first block went out: the radio may hold part of the
+    // new memory and part of the old.
+    bool radioPartlyWritten = false;
 
     bool completed() const { return outcome == Outcome::Completed; }
 };

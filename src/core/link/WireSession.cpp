@@ -18,10 +18,17 @@ std::optional<TransferResult> WireSession::open(const std::string& device,
         // missing device or another failure of the system shows its reason beneath the
         // usual text; a busy port or a file that is no port is what the text says.
         using Status = SerialOpenResult::Status;
+        // A port whose lock file names its holder says which process that is.
         const bool refused = opened.status == Status::PermissionDenied;
         LinkMessage message = refused ? linktexts::portPermissionDenied(device) : usualFailure;
-        if (opened.status == Status::NotFound || opened.status == Status::Failed)
-            message.detail = opened.detail;
+        if (opened.status == Status::Busy && opened.holderPid > 0)
+            message = linktexts::portHeldBy(device, opened.holderPid);
+        if (opened.status == Status::NotFound || opened.status == Status::Failed) {
+            message.detail.english = opened.detail;
+            if (opened.systemError != 0)
+                message.detail.chinese =
+                    device + ": " + linktexts::systemReason(opened.systemError, Language::Chinese);
+        }
         TransferResult result = fail(message);
         result.portDetail = opened.detail;
         return result;

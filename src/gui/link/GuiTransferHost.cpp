@@ -70,7 +70,7 @@ program::TransferHost::Answer GuiTransferHost::ask(const program::LinkMessage& m
                                                    Buttons buttons) {
     QMessageBox box(iconOf(message.icon), captionOf(message), textOf(message),
                     QMessageBox::NoButton, &m_dialog);
-    box.setInformativeText(QString::fromStdString(message.detail));
+    box.setInformativeText(pick(message.detail));
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "link/GuiTransferHost.h"
 #include "link/ImageTransfer.h"
+#include "link/LinkTexts.h"
 #include "link/PosixSerialLink.h"
 #include "link/ProgressDlg.h"
 #include "model/BackupCopies.h"
@@ -57,9 +58,12 @@ void TransferRunner::run() {
         m_commitEditor();
     if (m_direction == Direction::Write) {
         m_doc.gridToImage();
-        if (transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite)
-                .completed())
+        const program::TransferResult written =
+            transfer.write(portDevice(), m_doc.image(), m_doc.bandLimits(), state.squelchWrite);
+        if (written.completed())
             emit statusMessage(tr("Written to the radio"));
+        else if (written.radioPartlyWritten)
+            host.ask(program::linktexts::radioPartlyWritten(), program::TransferHost::Buttons::Ok);
     } else {
         program::CodeplugImage image = m_doc.image();
         if (transfer.read(portDevice(), image).completed()) {

@@ -99,12 +99,11 @@ TEST_F(ImageTransferTest, ReadExchangesTheseBytesInThisOrder) {
     EXPECT_EQ(slice(trace, 0, 4), (std::vector<std::string>{"open", "queue", "timeouts", "line"}));
     EXPECT_EQ(slice(trace, 4, 16), wakeTrace());
     // Identify, confirm, then the password block with no clear before it.
-    EXPECT_EQ(slice(trace, 20, 21),
-              (std::vector<std::string>{
-                  "clear",         "w 4D 02",       "r 8",   "clear", "w 06", "clear",
-                  "r 1",           "w 52 0F E0 08", "r 12",  "w 06",  "r 1",  "clear",
-                  "w 52 00 00 08", "r 12",          "clear", "w 06",  "r 1",  "clear",
-                  "w 52 00 08 08", "r 12",          "clear"}));
+    EXPECT_EQ(slice(trace, 20, 22),
+              (std::vector<std::string>{"clear", "w 4D 02",       "r 8",  "clear", "w 06", "clear",
+                                        "r 1",   "w 52 0F E0 08", "r 12", "clear", "w 06", "r 1",
+                                        "clear", "w 52 00 00 08", "r 12", "clear", "w 06", "r 1",
+                                        "clear", "w 52 00 08 08", "r 12", "clear"}));
     EXPECT_EQ(trace.back(), "close");
 }
 
@@ -178,13 +177,13 @@ TEST_F(ImageTransferTest, PortThatCannotBeOpened) {
     EXPECT_EQ(busy.outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
     EXPECT_EQ(host.questions[0].message.caption, LinkMessage::Caption::ApplicationName);
-    EXPECT_EQ(host.questions[0].message.detail, "") << "the text already says it is occupied";
+    EXPECT_EQ(host.questions[0].message.detail.english, "") << "the text already says it is occupied";
     EXPECT_EQ(link.trace(), std::vector<std::string>{"open"});
 
     // A missing device: the system's reason shows beneath the text.
     link.openStatus = SerialOpenResult::Status::NotFound;
     read();
-    EXPECT_EQ(host.questions.back().message.detail, "refused by the test");
+    EXPECT_EQ(host.questions.back().message.detail.english, "refused by the test");
 
     // Without permission the message says how to get it, in both languages.
     link.openStatus = SerialOpenResult::Status::PermissionDenied;

@@ -10,7 +10,20 @@
 #include <optional>
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+namespace {
+// Whether each fsync of this test program was given a folder, in order.
+std::vector<bool> g_syncedFolders;
+} // namespace
+
+// Every save of the program goes through this; it records, then syncs for real.
+extern "C" int fsync(int fd) {
+    struct stat status {};
+    g_syncedFolders.push_back(::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode));
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 using namespace program;
 using testsupport::readBytes;
@@ -33,6 +46,13 @@ TEST(DatFile, SavedImageLoadsBackByteForByte) {
     EXPECT_EQ(*loaded.image, image);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(DatFile, SaveSyncsTheFileThenTheFolderThatNamesIt) {
+    TempDir dir;
+    g_syncedFolders.clear();
+    ASSERT_FALSE(saveDatFile(dir / "radio.dat", factoryDefaults()));
+    EXPECT_EQ(g_syncedFolders, (std::vector<bool>{false, true}));
 }
 
 TEST(DatFile, RefusesAnyOtherLengthAndSaysWhatItFound) {
