@@ -119,7 +119,8 @@ int runEdit(const Words& words) {
         commitCell(document.table(), static_cast<int>(*row), static_cast<int>(*col),
                    line->positional[3], kind, document.bandLimits(), Language::English);
     if (!outcome.accepted)
-        return fail(ExitFailure, message::englishText(outcome.messageId));
+        return fail(ExitFailure, outcome.messageId != 0 ? message::englishText(outcome.messageId)
+                                                        : outcome.text.english.c_str());
     if (auto failure = document.save(line->positional[0]))
         return fail(ExitFailure, describe(*failure));
     return ExitOk;

@@ -80,6 +80,7 @@ TEST(CliEdit, AcceptedEditsReachTheFileAndRefusedOnesLeaveItUntouched) {
         {{"1", "1", "145.0120", "--enter"}, "please input according the step value(6.25K/5k)."},
         {{"1", "1", "700"}, "Error Data Format, please input again."},
         {{"1", "1", "200"}, "Out of range, please input again."},
+        {{"1", "5", "信道"}, "The radio cannot show \"信道\" in a channel name."},
     };
     for (const auto& refusal : refusals) {
         std::vector<std::string> words = {"edit", file};

@@ -1,6 +1,7 @@
 #include "channels/CellCommit.h"
 
 #include "app/MessageIds.h"
+#include "channels/ChannelRecord.h"
 #include "channels/ChannelTexts.h"
 #include "channels/Frequency.h"
 #include "model/Decimal.h"
@@ -94,19 +95,40 @@ void commitTransmit(ChannelTable& table, int row, const std::string& text,
     table.setText(row, column::TxFrequency, std::move(shown));
 }
 
+// A name the radio cannot show is refused rather than stored with '?' in place of
+// the characters: the cell keeps its name and the editor stays open to mend it.
+CommitOutcome refusedName(const std::string& unstorable) {
+    CommitOutcome outcome;
+    outcome.accepted = false;
+    outcome.text = {
+        "The radio cannot show \"" + unstorable +
+            "\" in a channel name. A name holds only Latin characters: letters, digits, "
+            "spaces, signs and Western European letters such as é or ü. Please input "
+            "again.",
+        "电台无法在信道名字中显示“" + unstorable +
+            "”。信道名字只能使用拉丁字符：字母、数字、空格、符号及 é、ü 等西欧字母。请重新输入。"};
+    outcome.captionId = message::Caution;
+    outcome.icon = MessageIcon::Exclamation;
+    outcome.editorStaysOpen = true;
+    return outcome;
+}
+
 // Tones, name and the choices belong to a channel: with neither frequency there is
 // nothing to set.
-void commitSetting(ChannelTable& table, int row, int col, const std::string& text,
-                   Language language) {
+CommitOutcome commitSetting(ChannelTable& table, int row, int col, const std::string& text,
+                            Language language) {
     if (table.text(row, column::RxFrequency).empty() &&
         table.text(row, column::TxFrequency).empty())
-        return;
+        return accepted();
     if (ChannelTable::editorKind(col) == EditorKind::NameEdit) {
+        if (const std::string unstorable = unstorableNameCharacters(text); !unstorable.empty())
+            return refusedName(unstorable);
         table.setText(row, col, text);
-        return;
+        return accepted();
     }
     const auto& items = ChannelTable::items(col, language);
     table.setText(row, col, items.at(ChannelTable::selectedItem(col, text, language)));
+    return accepted();
 }
 
 } // namespace
@@ -128,8 +150,7 @@ CommitOutcome commitCell(ChannelTable& table, int row, int col, std::string_view
         commitTransmit(table, row, text, bands);
         return accepted();
     default:
-        commitSetting(table, row, col, text, language);
-        return accepted();
+        return commitSetting(table, row, col, text, language);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BilingualText.h"
 #include "app/ProgramState.h"
 #include "channels/ChannelTable.h"
 
@@ -20,6 +21,8 @@ struct CommitOutcome {
     // The string-table message to show (message::ErrorDataFormat, ErrorDataValue or
     // OutOfRange), 0 for none; shown with caption `captionId` and `icon`.
     int messageId = 0;
+    // A message the program words itself, shown instead of a string-table one.
+    BilingualText text;
     int captionId = 0;
     MessageIcon icon = MessageIcon::None;
     // The editor stays visible over the cell (after a refused receive frequency);
@@ -31,10 +34,10 @@ struct CommitOutcome {
 
 // Commits the text of the open cell editor at (row 1..129, column 1..9) into the
 // table, checking a receive frequency against the raster, the radio's range and
-// `bands`. A list's text is taken as the item the list selects for it, an edit
-// box's text is cut to the box's length. A refused edit leaves the whole table
-// unchanged. Throws std::out_of_range for a cell outside the channel rows and
-// columns.
+// `bands`, and a name against what its field can hold. A list's text is taken as
+// the item the list selects for it, an edit box's text is cut to the box's
+// length. A refused edit leaves the whole table unchanged. Throws std::out_of_range for a cell
+// outside the channel rows and columns.
 CommitOutcome commitCell(ChannelTable& table, int row, int col, std::string_view editorText,
                          CommitKind kind, const BandLimits& bands, Language language);
 

@@ -4,6 +4,7 @@
 #include "channels/Frequency.h"
 #include "channels/ToneList.h"
 #include "model/Fields.h"
+#include "model/Utf8.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -73,6 +74,19 @@ std::string decodeChannelName(std::span<const std::uint8_t, ChannelNameSize> byt
 
 void encodeChannelName(std::string_view text, std::span<std::uint8_t, ChannelNameSize> bytes) {
     field::setText(bytes, 0, ChannelNameSize, text);
+}
+
+std::string unstorableNameCharacters(std::string_view text) {
+    std::string unstorable;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Utf8Char c = utf8CharAt(text, pos);
+        const std::string_view character = text.substr(pos, c.length);
+        pos += c.length;
+        const bool storable = c.code > 0x00 && c.code < 0xFF;
+        if (!storable && unstorable.find(character) == std::string::npos)
+            unstorable += character;
+    }
+    return unstorable;
 }
 
 ChannelRow decodeChannelRecord(ChannelRecordBytes record, Language language) {

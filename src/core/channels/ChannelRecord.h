@@ -44,4 +44,9 @@ void encodeChannelRecord(const ChannelRow& texts,
 std::string decodeChannelName(std::span<const std::uint8_t, ChannelNameSize> bytes);
 void encodeChannelName(std::string_view text, std::span<std::uint8_t, ChannelNameSize> bytes);
 
+// The characters of a name text that its field cannot hold, in order, each once:
+// everything beyond Latin-1, and the two codes that end a name (U+0000, U+00FF).
+// Empty when the whole text would be stored as it is.
+std::string unstorableNameCharacters(std::string_view text);
+
 } // namespace program

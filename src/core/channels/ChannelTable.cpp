@@ -135,7 +135,7 @@ int ChannelTable::editorMaxLength(int col) {
     case EditorKind::FrequencyEdit:
         return 9;
     case EditorKind::NameEdit:
-        return 7;
+        return static_cast<int>(ChannelNameSize); // one byte a character
     default:
         return 0;
     }

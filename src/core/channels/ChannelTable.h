@@ -17,7 +17,7 @@ namespace program {
 enum class EditorKind {
     None,          // column 0, the row labels
     FrequencyEdit, // edit box, digits and one point, at most 9 characters
-    NameEdit,      // edit box, at most 7 characters
+    NameEdit,      // edit box, as many characters as the name field holds (8)
     ToneList,      // drop-down list of the 261 tone texts
     ChoiceList     // short drop-down list (power, bandwidth, scan add, busy lock)
 };
@@ -62,8 +62,8 @@ public:
     static int editorMaxLength(int col);
     // The items of the column's drop-down list in order; empty for edit columns.
     static const std::vector<std::string>& items(int col, Language language);
-    // The item a drop-down list selects for a cell text when it opens: the first
-    // item that begins with the text, ignoring case; item 0 when none does.
+    // The item a list's text stands for when it is committed: the first item that
+    // begins with the text, ignoring case; item 0 when none does.
     static int selectedItem(int col, std::string_view cellText, Language language);
 
     friend bool operator==(const ChannelTable&, const ChannelTable&) = default;

@@ -10,9 +10,10 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include <algorithm>
-
 namespace {
+
+// Marks the list entry that shows a cell text the list does not hold.
+constexpr int UnlistedRole = Qt::UserRole + 1;
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -94,14 +95,22 @@ QWidget* ChannelEditors::makeEditor(QWidget* parent, const QModelIndex& index) c
 void ChannelEditors::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        // A longer text from a file or the radio (an 8-byte name) is shown whole;
-        // the limit holds for what the user types.
-        edit->setMaxLength(std::max<int>(edit->maxLength(), static_cast<int>(text.size())));
         edit->setText(text);
         edit->selectAll();
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        list->setCurrentIndex(program::ChannelTable::selectedItem(
-            ChannelTableModel::tableColumn(index), text.toStdString(), m_language));
+        // The list opens on exactly what the cell holds. A tone the list lacks (set
+        // by other software) is shown as an entry of its own at the top, so the user
+        // sees it and it stays until another entry is picked; an empty cell selects
+        // nothing.
+        if (list->itemData(0, UnlistedRole).toBool())
+            list->removeItem(0);
+        int current = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (current < 0 && !text.isEmpty()) {
+            list->insertItem(0, text);
+            list->setItemData(0, true, UnlistedRole);
+            current = 0;
+        }
+        list->setCurrentIndex(current);
     }
 }
 

@@ -62,7 +62,8 @@ QMessageBox::Icon iconOf(program::MessageIcon icon) {
 } // namespace
 
 ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, QWidget* parent)
-    : QTableView(parent), m_model(model), m_editors(new ChannelEditors(language, this)) {
+    : QTableView(parent), m_model(model), m_editors(new ChannelEditors(language, this)),
+      m_language(language) {
     setObjectName(QStringLiteral("channelGrid"));
     setModel(model);
     setItemDelegate(m_editors);
@@ -140,19 +141,19 @@ bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
     if (!m_editor)
         return true;
     QPointer<QWidget> editor = m_editor;
-    // Passing through a cell changes nothing: an edit box still holding the cell's
-    // text is not committed, so a name longer than the box stays whole.
+    // Passing through a cell changes nothing: an editor still holding the cell's
+    // text is not committed, so a list never swaps a tone it does not hold (or an
+    // empty setting) for one of its items unless the user picks one.
     // Nor does a box the program emptied after a refused entry and the user left
     // empty: only an emptying the user did deletes the channel.
     const QString text = ChannelEditors::editorText(editor);
     const bool emptiedByRefusal = text.isEmpty() && editor == m_emptiedByRefusal;
-    if (qobject_cast<QLineEdit*>(editor) &&
-        (emptiedByRefusal || text == m_editorIndex.data(Qt::EditRole).toString())) {
+    if (emptiedByRefusal || text == m_editorIndex.data(Qt::EditRole).toString()) {
         closeEditor(editor, QAbstractItemDelegate::NoHint);
         return true;
     }
     const program::CommitOutcome outcome = m_model->commit(m_editorIndex, text, kind);
-    if (outcome.messageId != 0)
+    if (outcome.messageId != 0 || !outcome.text.english.empty())
         showCommitMessage(outcome);
     if (!editor)
         return true;
@@ -172,8 +173,11 @@ bool ChannelGrid::commitOpenEditor(program::CommitKind kind) {
 }
 
 void ChannelGrid::showCommitMessage(const program::CommitOutcome& outcome) {
-    QMessageBox box(iconOf(outcome.icon), stringTable(outcome.captionId),
-                    stringTable(outcome.messageId), QMessageBox::Ok, this);
+    const QString text = outcome.messageId != 0
+                             ? stringTable(outcome.messageId)
+                             : QString::fromStdString(outcome.text.pick(m_language));
+    QMessageBox box(iconOf(outcome.icon), stringTable(outcome.captionId), text, QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

@@ -60,6 +60,7 @@ private:
 
     ChannelTableModel* m_model;
     ChannelEditors* m_editors;
+    program::Language m_language;
     QPointer<QWidget> m_editor;
     QPersistentModelIndex m_editorIndex;
     // The edit box Enter emptied after a refused entry, until the user types in it.

@@ -164,13 +164,32 @@ TEST_F(CellCommit, ListsTakeTheirItemAndEditBoxesTheirLength) {
     commit(3, column::ScanAdd, "否", CommitKind::LeaveCell, Language::Chinese);
     EXPECT_EQ(table.text(3, column::ScanAdd), "否");
 
-    commit(3, column::Name, "LONGNAME");
-    EXPECT_EQ(table.text(3, column::Name), "LONGNAM");
-    commit(3, column::Name, "信道名字一二三四");
-    EXPECT_EQ(table.text(3, column::Name), "信道名字一二三");
+    // A name holds as many characters as its field has bytes.
+    commit(3, column::Name, "LONGNAMES");
+    EXPECT_EQ(table.text(3, column::Name), "LONGNAME");
+    commit(3, column::Name, "Café ÅBCD");
+    EXPECT_EQ(table.text(3, column::Name), "Café ÅBC");
     // The frequency edit holds 9 characters: the tenth digit is never typed.
     commit(3, column::RxFrequency, "145.012505");
     EXPECT_EQ(table.text(3, column::RxFrequency), "145.01250");
+}
+
+TEST_F(CellCommit, NamesTheRadioCannotShowAreRefusedAndTheCellKept) {
+    fillRowThree();
+    const ChannelTable before = table;
+    for (Language language : {Language::English, Language::Chinese}) {
+        const CommitOutcome outcome =
+            commit(3, column::Name, "A信道信", CommitKind::LeaveCell, language);
+        EXPECT_FALSE(outcome.accepted);
+        EXPECT_EQ(outcome.captionId, message::Caution);
+        EXPECT_TRUE(outcome.editorStaysOpen);
+        EXPECT_NE(outcome.text.english.find("\"信道\""), std::string::npos) << outcome.text.english;
+        EXPECT_NE(outcome.text.chinese.find("“信道”"), std::string::npos) << outcome.text.chinese;
+        EXPECT_EQ(table, before);
+    }
+    // U+00FF would be stored as the byte that ends a name, cutting it short.
+    EXPECT_FALSE(commit(3, column::Name, "ABÿCD").accepted);
+    EXPECT_EQ(table, before);
 }
 
 TEST_F(CellCommit, CellsOutsideTheChannelsAreRefusedLoudly) {

@@ -26,8 +26,9 @@ private slots:
     void refusedReceiveFrequencyKeepsTheEditorOpen();
     void enterClearsTheEditBoxWhereLeavingKeepsTheText();
     void aClickElsewhereDoesNotLeaveARefusedCell();
-    void listsSelectByPrefixAndCommitTheChosenItem();
-    void nameEditHoldsSevenCharacters();
+    void listsCommitTheChosenItem();
+    void passingThroughListsKeepsWhatTheCellsHold();
+    void nameEditHoldsWhatTheNameFieldHolds();
     void escapeDropsTheEdit();
     void f1GivesTheEditorsHelpContexts();
     void chineseRunShowsChineseHeadersAndLists();

@@ -12,11 +12,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace program::column;
 using testsupport::ModalAnswerer;
@@ -207,7 +210,7 @@ void GridEditTest::aClickElsewhereDoesNotLeaveARefusedCell() {
     QCOMPARE(h.grid().currentIndex(), h.cell(5, Name));
 }
 
-void GridEditTest::listsSelectByPrefixAndCommitTheChosenItem() {
+void GridEditTest::listsCommitTheChosenItem() {
     DocumentHarness h;
     h.manager->createNewDocument();
     addChannel(h, 1);
@@ -221,14 +224,6 @@ void GridEditTest::listsSelectByPrefixAndCommitTheChosenItem() {
     QTest::keyClick(power, Qt::Key_Tab);
     QCOMPARE(h.text(1, Power), QStringLiteral("Low"));
 
-    // A cell text that no item begins with selects item 0.
-    h.doc().table().setText(1, BusyLock, "carr");
-    auto* busy = qobject_cast<QComboBox*>(enterCell(h, 1, BusyLock));
-    QCOMPARE(busy->currentText(), QStringLiteral("Carrier"));
-    h.doc().table().setText(1, ScanAdd, "maybe");
-    auto* scan = qobject_cast<QComboBox*>(enterCell(h, 1, ScanAdd));
-    QCOMPARE(scan->currentIndex(), 0);
-
     auto* tone = qobject_cast<QComboBox*>(enterCell(h, 1, DecodeTone));
     QCOMPARE(tone->count(), 261);
     QCOMPARE(tone->currentText(), QStringLiteral("None"));
@@ -238,15 +233,52 @@ void GridEditTest::listsSelectByPrefixAndCommitTheChosenItem() {
     QCOMPARE(h.grid().currentIndex(), h.cell(2, DecodeTone));
 }
 
-void GridEditTest::nameEditHoldsSevenCharacters() {
+void GridEditTest::passingThroughListsKeepsWhatTheCellsHold() {
+    // Row 1 carries tones the list lacks (100.5 Hz, D024N), as other software
+    // writes them; row 2 has no transmit frequency, so its settings are empty.
     DocumentHarness h;
     h.manager->createNewDocument();
     addChannel(h, 1);
-    QLineEdit* name = typeInto(h, 1, Name, QStringLiteral("REPEATER"));
+    h.doc().table().setText(2, RxFrequency, "146.00000");
+    const QString file = h.path(QStringLiteral("unlisted.dat"));
+    QVERIFY(h.manager->saveAs(file));
+    std::vector<std::uint8_t> bytes = testsupport::readBytes(file.toStdString());
+    const std::uint8_t unlistedTones[] = {0x05, 0x10, 0x24, 0x80};
+    std::copy(std::begin(unlistedTones), std::end(unlistedTones), bytes.begin() + 8);
+    testsupport::writeBytes(file.toStdString(), bytes);
+    QVERIFY(h.manager->openDocument(file));
+    QCOMPARE(h.text(1, DecodeTone), QStringLiteral("100.5"));
+
+    // The list shows the cell's tone as its current entry.
+    auto* tone = qobject_cast<QComboBox*>(enterCell(h, 1, DecodeTone));
+    QCOMPARE(tone->currentText(), QStringLiteral("100.5"));
+    QCOMPARE(tone->count(), 262);
+
+    // Tab through both rows and back, Up and Down through the edit boxes, and a
+    // click from a list elsewhere: nothing was chosen, so nothing changes.
+    enterCell(h, 1, RxFrequency);
+    for (int step = 0; step < 2 * 9; ++step)
+        QTest::keyClick(h.grid().openEditor(), Qt::Key_Tab);
+    for (int step = 0; step < 9; ++step)
+        QTest::keyClick(h.grid().openEditor(), Qt::Key_Backtab);
+    QTest::keyClick(enterCell(h, 1, Name), Qt::Key_Down);
+    QTest::keyClick(h.grid().openEditor(), Qt::Key_Up);
+    enterCell(h, 1, EncodeTone);
+    QTest::mouseClick(h.grid().viewport(), Qt::LeftButton, {},
+                      h.grid().visualRect(h.cell(3, Name)).center());
+    QVERIFY(h.manager->save());
+    QCOMPARE(testsupport::readBytes(file.toStdString()), bytes);
+}
+
+void GridEditTest::nameEditHoldsWhatTheNameFieldHolds() {
+    DocumentHarness h;
+    h.manager->createNewDocument();
+    addChannel(h, 1);
+    QLineEdit* name = typeInto(h, 1, Name, QStringLiteral("REPEATERS"));
     QCOMPARE(name->objectName(), QStringLiteral("nameEdit"));
-    QCOMPARE(name->text(), QStringLiteral("REPEATE"));
+    QCOMPARE(name->text(), QStringLiteral("REPEATER"));
     QTest::keyClick(name, Qt::Key_Backtab);
-    QCOMPARE(h.text(1, Name), QStringLiteral("REPEATE"));
+    QCOMPARE(h.text(1, Name), QStringLiteral("REPEATER"));
     QCOMPARE(h.grid().currentIndex(), h.cell(1, EncodeTone));
 
     // An eight-byte name from a file is shown whole and kept when the cell is
@@ -255,6 +287,20 @@ void GridEditTest::nameEditHoldsSevenCharacters() {
     name = qobject_cast<QLineEdit*>(enterCell(h, 1, Name));
     QCOMPARE(name->text(), QStringLiteral("ABCDEFGH"));
     enterCell(h, 1, Power);
+    QCOMPARE(h.text(1, Name), QStringLiteral("ABCDEFGH"));
+
+    // A name the radio cannot show is refused in the user's language and the
+    // cell keeps its name.
+    ModalAnswerer answers;
+    name = qobject_cast<QLineEdit*>(enterCell(h, 1, Name));
+    QInputMethodEvent typed; // as an input method enters Chinese
+    typed.setCommitString(QStringLiteral("信道"));
+    QCoreApplication::sendEvent(name, &typed);
+    QTest::keyClick(name, Qt::Key_Tab);
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY(answers.seen[0].text.contains(QStringLiteral("cannot show \"信道\"")));
+    QCOMPARE(answers.seen[0].icon, QMessageBox::Warning);
+    QCOMPARE(h.grid().openEditor(), name);
     QCOMPARE(h.text(1, Name), QStringLiteral("ABCDEFGH"));
 }
 
