@@ -44,6 +44,17 @@ The file could not be written: %2</translation>
     </message>
 </context>
 <context>
+    <name>CProgramDoc</name>
+    <message>
+        <source>the radio&apos;s memory read at %1</source>
+        <translation>the radio&apos;s memory read at %1</translation>
+    </message>
+    <message>
+        <source>a new document</source>
+        <translation>a new document</translation>
+    </message>
+</context>
+<context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Port Setting</source>

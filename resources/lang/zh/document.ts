@@ -44,6 +44,17 @@ The file could not be written: %2</source>
     </message>
 </context>
 <context>
+    <name>CProgramDoc</name>
+    <message>
+        <source>the radio&apos;s memory read at %1</source>
+        <translation>%1 读取的对讲机数据</translation>
+    </message>
+    <message>
+        <source>a new document</source>
+        <translation>新文档</translation>
+    </message>
+</context>
+<context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Port Setting</source>

@@ -28,8 +28,12 @@ LinkMessage stringTable(int id, LinkMessage::Caption caption) {
 }
 
 LinkMessage typeMismatch() {
-    return literal("Becuase the type of radio does not match,\ncommunications is interrupt.",
-                   "对讲机类型不匹配,无法通讯。", LinkMessage::Caption::Caution);
+    LinkMessage message =
+        literal("Becuase the type of radio does not match,\ncommunications is interrupt.",
+                "对讲机类型不匹配,无法通讯。", LinkMessage::Caption::Caution);
+    // In Chinese this one is captioned a warning, unlike the other cautions of the link.
+    message.captionText = {"Caution", "警告"};
+    return message;
 }
 
 LinkMessage passwordError() {

@@ -16,6 +16,9 @@ struct LinkMessage {
     int id = 0; // string-table message id, or 0 for a literal
     BilingualText text;
     Caption caption = Caption::ApplicationName;
+    // A caption of the message's own in both languages, where its Chinese wording
+    // differs from the one `caption` names; empty for most messages.
+    BilingualText captionText;
     Icon icon = Icon::None;
     // The system's own words on what went wrong ("/dev/ttyUSB0: No such file or
     // directory"), shown beneath the text; empty for most messages. The Chinese

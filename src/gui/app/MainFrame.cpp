@@ -14,15 +14,17 @@
 #include "help/HelpContexts.h"
 #include "model/MyDocManager.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(FrameHost& app)
-    : m_app(app), m_title(app.languageSetting("Title")),
+    : m_app(app), m_title(windowCaption(app.languageSetting("Title"))),
       m_commands(new CommandActions(
           app.menus(), {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
       m_mdiArea(new QMdiArea(this)),
@@ -36,12 +38,19 @@ CMainFrame::CMainFrame(FrameHost& app)
     m_documentMenus = m_commands->buildMenus(command::MenuDocument);
     m_frameMenus = m_commands->buildMenus(command::MenuNoDocument);
     m_commands->installAccelerators(command::AcceleratorTable);
+    for (const PackAccelerator& accelerator : app.menus().accelerators(command::AcceleratorTable))
+        m_packKeys.insert(QKeySequence(accelerator.key));
     createToolBar();
     createStatusBar();
     createNavigationBar();
 
     MdiBackground::apply(*m_mdiArea, QString::fromStdString(app.state().programDirectory));
+    // A wide navigation bar leaves less room than a document window takes: the
+    // document area scrolls, so its right columns and its close box stay reachable.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::releasePackKeys);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
@@ -115,6 +124,19 @@ void CMainFrame::updateToggleChecks() {
     m_commands->setChecked(command::ViewToolbar, !m_toolBar->isHidden());
     m_commands->setChecked(command::ViewStatusBar, !statusBar()->isHidden());
     m_commands->setChecked(command::ControlBar, !m_navigationBar->isHidden());
+}
+
+// A document window brings the keys of its system menu (Ctrl+W closes it), which
+// would make the pack's accelerators ambiguous, so that neither works. The pack's
+// commands keep their keys; the window keeps the others (Ctrl+F4).
+void CMainFrame::releasePackKeys(QMdiSubWindow* window) {
+    if (!window)
+        return;
+    for (QAction* action : window->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeIf([this](const QKeySequence& key) { return m_packKeys.contains(key); }))
+            action->setShortcuts(keys);
+    }
 }
 
 void CMainFrame::toggleNavigationBar() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QSet>
 
 class CMyDocManager;
 class CProgramView;
@@ -10,6 +12,7 @@ class FrameHost;
 class LockKeyIndicators;
 class NavigationBar;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -59,6 +62,7 @@ private:
     void showMenuBar(const QList<QMenu*>& menus);
     void updateMenuBar();
     void updateToggleChecks();
+    void releasePackKeys(QMdiSubWindow* window);
 
     FrameHost& m_app;
     QString m_title;
@@ -70,6 +74,7 @@ private:
     NavigationBar* m_navigationBar = nullptr;
     QList<QMenu*> m_documentMenus;
     QList<QMenu*> m_frameMenus;
+    QSet<QKeySequence> m_packKeys;
     bool m_showingDocumentMenus = false;
     bool m_transferRunning = false;
 };

@@ -223,8 +223,9 @@ void CProgramApp::exitInstance() {
 }
 
 void CProgramApp::showAbout(QWidget* parent) {
-    const AboutDlg::Texts texts{languageSetting("About Title"), languageSetting("Version"),
-                                languageSetting("Copyrights"), languageSetting("Copyrights Owner")};
+    const AboutDlg::Texts texts{windowCaption(languageSetting("About Title")),
+                                languageSetting("Version"), languageSetting("Copyrights"),
+                                languageSetting("Copyrights Owner")};
     AboutDlg dialog(texts,
                     QString::fromStdString(m_state.programDirectory) + QStringLiteral("title.ico"),
                     parent);

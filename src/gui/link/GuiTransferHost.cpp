@@ -61,6 +61,8 @@ QString GuiTransferHost::textOf(const program::LinkMessage& message) const {
 
 QString GuiTransferHost::captionOf(const program::LinkMessage& message) const {
     using Caption = program::LinkMessage::Caption;
+    if (!message.captionText.english.empty())
+        return pick(message.captionText);
     if (message.caption == Caption::Caution)
         return stringTable(program::message::Caution);
     return QString::fromStdString(m_state.messageCaption);

@@ -126,6 +126,10 @@ DocumentFrame* CMyDocManager::newDocument() {
     if (transferRunning())
         return nullptr;
     if (DocumentFrame* active = activeFrame()) {
+        // Changes that were never saved are offered for saving before the
+        // document is cleared; Cancel, or a save that does not happen, keeps it.
+        if (!confirmDiscard(active, dialogParent()))
+            return nullptr;
         const auto answer = QMessageBox::warning(
             dialogParent(), QString::fromStdString(m_state.messageCaption),
             stringTable(program::message::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel);
@@ -217,24 +221,27 @@ bool CMyDocManager::confirmCloseAll(QWidget* parent) {
     if (transferRunning())
         return false;
     for (DocumentFrame* frame : frames()) {
-        frame->commitOpenEditor();
-        CProgramDoc* doc = frame->document();
-        if (!doc->hasUnsavedChanges())
-            continue;
-        const QString name = doc->path().isEmpty() ? doc->title() : doc->path();
-        switch (
-            UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.messageCaption), name)) {
-        case UnsavedChangesDlg::Answer::Save:
-            if (!saveFrame(frame, doc->path()))
-                return false;
-            break;
-        case UnsavedChangesDlg::Answer::Discard:
-            break;
-        case UnsavedChangesDlg::Answer::Cancel:
+        if (!confirmDiscard(frame, parent))
             return false;
-        }
     }
     return true;
+}
+
+bool CMyDocManager::confirmDiscard(DocumentFrame* frame, QWidget* parent) {
+    frame->commitOpenEditor();
+    CProgramDoc* doc = frame->document();
+    if (!doc->hasUnsavedChanges())
+        return true;
+    switch (UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.messageCaption),
+                                   doc->displayName())) {
+    case UnsavedChangesDlg::Answer::Save:
+        return saveFrame(frame, doc->path());
+    case UnsavedChangesDlg::Answer::Discard:
+        return true;
+    case UnsavedChangesDlg::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void CMyDocManager::setLinkFactory(DocumentFrame::LinkFactory factory) {

@@ -40,8 +40,9 @@ public:
     // Must be set before the first document is made.
     void setFrameFactory(FrameFactory factory) { m_frameFactory = std::move(factory); }
 
-    // File New: asks "All data will be Cleared!" when a document window is
-    // active; OK destroys it without a save prompt. Returns the new window, or
+    // File New: when a document window is active, offers its unsaved changes for
+    // saving (as closing the program does), then asks "All data will be
+    // Cleared!"; OK destroys it. Returns the new window, or
     // nullptr when the user cancelled.
     DocumentFrame* newDocument();
     // A new document without the question (start-up).
@@ -92,6 +93,9 @@ private:
     DocumentFrame* addFrame(std::unique_ptr<CProgramDoc> doc);
     bool saveFrame(DocumentFrame* frame, const QString& path);
     bool saveFrameAs(DocumentFrame* frame, const QString& path);
+    // Asks Save / Discard / Cancel when `frame`'s document holds unsaved changes;
+    // true when the changes were saved or may go.
+    bool confirmDiscard(DocumentFrame* frame, QWidget* parent);
     void showStatus(const QString& text);
     void setActive(DocumentFrame* frame);
     void retireActive();

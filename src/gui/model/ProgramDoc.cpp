@@ -21,6 +21,7 @@ void CProgramDoc::SettingsRadioType::save(std::uint8_t type) {
 void CProgramDoc::initNew() {
     static const program::BilingualText NewTitle{"Channel Information", "信道信息"};
     m_path.clear();
+    m_readAt = QTime();
     m_title = QString::fromStdString(NewTitle.pick(m_state.language));
     m_document.createNew();
     emit tableReloaded();
@@ -42,8 +43,9 @@ std::optional<program::DatFileError> CProgramDoc::save(const QString& path) {
     return std::nullopt;
 }
 
-void CProgramDoc::adoptReadImage(const program::CodeplugImage& image) {
+void CProgramDoc::adoptReadImage(const program::CodeplugImage& image, const QTime& readAt) {
     m_document.adoptReadImage(image);
+    m_readAt = readAt;
     emit tableReloaded();
 }
 
@@ -66,6 +68,14 @@ program::BandLimits CProgramDoc::bandLimits() const {
 
 bool CProgramDoc::hasUnsavedChanges() const {
     return m_document.hasUnsavedChanges();
+}
+
+QString CProgramDoc::displayName() const {
+    if (!m_path.isEmpty())
+        return m_path;
+    if (m_readAt.isValid())
+        return tr("the radio's memory read at %1").arg(m_readAt.toString(QStringLiteral("hh:mm")));
+    return tr("a new document");
 }
 
 QString CProgramDoc::proposedFileName() const {

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTime>
 
 #include <optional>
 
@@ -31,8 +32,9 @@ public:
     // Brings the grid into the image and writes the file atomically. The caller
     // commits an open cell editor first.
     std::optional<program::DatFileError> save(const QString& path);
-    // Takes the image of a completed read from the radio.
-    void adoptReadImage(const program::CodeplugImage& image);
+    // Takes the image of a completed read from the radio, finished at `readAt`.
+    void adoptReadImage(const program::CodeplugImage& image,
+                        const QTime& readAt = QTime::currentTime());
 
     void imageToGrid();
     void gridToImage();
@@ -58,6 +60,10 @@ public:
     QString path() const { return m_path; }
     // "Channel Information" for a new document, else the file name.
     QString title() const { return m_title; }
+    // What the questions about unsaved changes call the document: its file, or
+    // without one what it holds ("the radio's memory read at 14:02", "a new
+    // document"); the window title names the window, not the document.
+    QString displayName() const;
     // The name the Save As dialog proposes.
     QString proposedFileName() const;
 
@@ -85,4 +91,5 @@ private:
     program::Document m_document;
     QString m_path;
     QString m_title;
+    QTime m_readAt; // of the last read from the radio; invalid before one
 };

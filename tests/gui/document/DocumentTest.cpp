@@ -54,20 +54,37 @@ void DocumentTest::newDocumentStartsBlankWithNewDocumentValues() {
 void DocumentTest::newAsksBeforeClearingTheActiveDocument() {
     DocumentHarness h;
     QPointer<DocumentFrame> first = h.manager->createNewDocument();
-    addChannel(h.doc(), 1);
 
+    // An untouched document: only the clearing question.
     ModalAnswerer answers;
     answers.answerWith(QMessageBox::Cancel);
     QVERIFY(!h.manager->newDocument());
+    QCOMPARE(answers.seen.size(), 1);
     QVERIFY(answers.sawText("All data will be Cleared!"));
+
+    // Unsaved changes are offered for saving first; Cancel, or a save whose file
+    // dialog is cancelled, keeps the document without the clearing question.
+    h.grid().setCurrentIndex(h.cell(1, program::column::RxFrequency));
+    QTest::keyClicks(h.grid().openEditor(), QStringLiteral("145.5"));
+    answers.answerWith(QStringLiteral("Cancel"));
+    QVERIFY(!h.manager->newDocument());
+    answers.answerWith(QStringLiteral("Save"));
+    answers.chooseFile(QString());
+    QVERIFY(!h.manager->newDocument());
+    QVERIFY(answers.done());
+    QCOMPARE(answers.seen.size(), 4);
+    QVERIFY(answers.seen[1].text.contains(QStringLiteral("a new document")));
     QVERIFY(first);
     QCOMPARE(h.doc().table().channelsInUse(), 1);
 
+    // Discard goes on to the clearing question.
+    answers.answerWith(QStringLiteral("Discard"));
     answers.answerWith(QMessageBox::Ok);
     auto* second = h.manager->newDocument();
     QVERIFY(second);
-    QVERIFY(!first); // destroyed with its document, no save prompt
-    QCOMPARE(answers.seen.size(), 2);
+    QVERIFY(!first); // destroyed with its document
+    QCOMPARE(answers.seen.size(), 6);
+    QVERIFY(answers.seen[5].text.contains(QStringLiteral("All data will be Cleared!")));
     QCOMPARE(h.manager->frames().size(), 1);
     QCOMPARE(h.doc().table().channelsInUse(), 0);
 }

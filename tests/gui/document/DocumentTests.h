@@ -41,6 +41,7 @@ private slots:
     void writeSendsTheGridToTheRadio();
     void cancelBeforeStartOpensNoPort();
     void failedReadLeavesTheDocumentUntouched();
+    void aRadioOfAnotherTypeIsRefusedWithAWarning();
     void cancelledReadLeavesTheDocumentUntouched();
     void commandsWaitWhileATransferRuns();
     void readAndWriteThroughRadioSim();
@@ -51,6 +52,7 @@ class UnsavedChangesTest : public QObject {
 private slots:
     void documentsAsLoadedOrSavedAskNothing();
     void editedDocumentsAskEvenWhenHidden();
+    void aReadDocumentIsNamedByTheTimeOfTheRead();
     void anEditStillInTheEditorCounts();
     void saveAnswerSavesAndCancelKeepsTheProgramOpen();
 };

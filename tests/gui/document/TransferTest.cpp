@@ -173,6 +173,21 @@ void TransferTest::failedReadLeavesTheDocumentUntouched() {
     QCOMPARE(backupCopies(), copiesBefore);
 }
 
+void TransferTest::aRadioOfAnotherTypeIsRefusedWithAWarning() {
+    DocumentHarness h(program::Language::Chinese);
+    h.manager->createNewDocument();
+    FakeRadioLink link(h);
+    program::sim::RadioIdentity otherModel = program::sim::defaultIdentity();
+    otherModel[0] = 'Q';
+    link.radio.replace(radioMemory(h), {}, otherModel);
+
+    ModalAnswerer answers;
+    QVERIFY(runTransfer(h, command::Write));
+    QCOMPARE(answers.seen.size(), 1);
+    QCOMPARE(answers.seen[0].text, QStringLiteral("对讲机类型不匹配,无法通讯。"));
+    QCOMPARE(answers.seen[0].title, QStringLiteral("警告"));
+}
+
 void TransferTest::cancelledReadLeavesTheDocumentUntouched() {
     DocumentHarness h;
     h.manager->createNewDocument();

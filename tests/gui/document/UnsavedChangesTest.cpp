@@ -60,7 +60,7 @@ void UnsavedChangesTest::editedDocumentsAskEvenWhenHidden() {
     answers.answerWith(QStringLiteral("Cancel"));
     QVERIFY(!h.manager->confirmCloseAll(&h.window));
     QCOMPARE(answers.seen.size(), 1);
-    QVERIFY(answers.seen[0].text.contains(QStringLiteral("Channel Information")));
+    QVERIFY(answers.seen[0].text.contains(QStringLiteral("a new document")));
 
     answers.answerWith(QStringLiteral("Discard"));
     QVERIFY(h.manager->confirmCloseAll(&h.window));
@@ -72,6 +72,20 @@ void UnsavedChangesTest::editedDocumentsAskEvenWhenHidden() {
     QVERIFY(h.manager->confirmCloseAll(&h.window));
     QCOMPARE(answers.seen.size(), 4);
     QVERIFY(answers.seen[3].text.contains(QStringLiteral("b.dat")));
+}
+
+void UnsavedChangesTest::aReadDocumentIsNamedByTheTimeOfTheRead() {
+    DocumentHarness h;
+    ModalAnswerer answers;
+    h.manager->createNewDocument();
+    h.doc().adoptReadImage(program::factoryDefaults(), QTime(14, 2, 40));
+    typeReceiveFrequency(h, 1, QStringLiteral("145.5"), true);
+    answers.answerWith(QStringLiteral("Cancel"));
+    QVERIFY(!h.manager->confirmCloseAll(&h.window));
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY2(answers.seen[0].text.contains(QStringLiteral("the radio's memory read at 14:02")),
+             qPrintable(answers.seen[0].text));
+    QCOMPARE(h.frame()->windowTitle(), QStringLiteral("Channel Information"));
 }
 
 void UnsavedChangesTest::anEditStillInTheEditorCounts() {

@@ -69,10 +69,12 @@ void AboutDlgTest::withoutALanguageSectionEverythingIsEmpty() {
     CProgramApp app;
     QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
     const AboutShown shown = showAbout(app);
-    QCOMPARE(shown.caption, QString());
     QCOMPARE(shown.lines, (QStringList{QString(), QString(), QString()}));
     QVERIFY(!shown.hasPicture); // no title.ico beside the program
-    QCOMPARE(app.mainFrame()->windowTitle(), QString());
+    // The window system puts the program's name on a window with an empty title:
+    // the captions go to it blank instead.
+    for (const QString& caption : {shown.caption, app.mainFrame()->windowTitle()})
+        QVERIFY2(!caption.isEmpty() && caption.trimmed().isEmpty(), qPrintable(caption));
 }
 
 GUI_TEST(AboutDlgTest);

@@ -5,17 +5,42 @@
 #include "app/NavigationBar.h"
 #include "app/ProgramApp.h"
 #include "channels/ChannelColumns.h"
+#include "channels/ChannelGrid.h"
 #include "channels/ChildFrame.h"
+#include "channels/ProgramView.h"
 #include "common/CommandIds.h"
+#include "link/ProgressDlg.h"
 #include "model/MyDocManager.h"
 #include "model/ProgramDoc.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
+// The actions and shortcuts of the main window, its document windows included,
+// that answer `key`. A key with two owners triggers neither.
+int ownersOf(CMainFrame& frame, const QKeySequence& key) {
+    int owners = 0;
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        if (!action->shortcuts().contains(key))
+            continue;
+        const QList<QObject*> places = action->associatedObjects();
+        owners += std::any_of(places.begin(), places.end(), [&frame](QObject* place) {
+            auto* widget = qobject_cast<QWidget*>(place);
+            return widget && widget->window() == &frame;
+        });
+    }
+    for (QShortcut* shortcut : frame.findChildren<QShortcut*>()) {
+        auto* widget = qobject_cast<QWidget*>(shortcut->parent());
+        owners += shortcut->keys().contains(key) && widget && widget->window() == &frame;
+    }
+    return owners;
+}
+
 QStringList menuBarTitles(CMainFrame& frame) {
     QStringList titles;
     for (QAction* action : frame.menuBar()->actions())
@@ -35,6 +60,7 @@ private slots:
     void channelInformationBringsBackTheClosedWindow();
     void closingAsksAboutChangesThatWereNeverSaved();
     void aTransferLocksTheFrame();
+    void everyAcceleratorOfBothPacksHasOneOwner();
 };
 
 void DocumentWindowsTest::startsWithANewDocumentUnderTheDocumentMenus() {
@@ -46,7 +72,7 @@ void DocumentWindowsTest::startsWithANewDocumentUnderTheDocumentMenus() {
     auto* child = frame.docManager().activeFrame();
     QVERIFY(child && child->isVisible());
     QVERIFY(child->document()->path().isEmpty());
-    QCOMPARE(menuBarTitles(frame), (QStringList{"&File", "&Edit", "&Program", "Setup",
+    QCOMPARE(menuBarTitles(frame), (QStringList{"&File", "&Edit", "&Program", "&Setup",
                                                 "Si&gnalling", "Se&rvice", "&View", "&Help"}));
     // A maximised document window leaves the caption alone.
     child->showMaximized();
@@ -147,6 +173,31 @@ void DocumentWindowsTest::aTransferLocksTheFrame() {
     ModalAnswerer noQuestion;
     QVERIFY(frame.close());
     QVERIFY(noQuestion.seen.isEmpty());
+}
+
+void DocumentWindowsTest::everyAcceleratorOfBothPacksHasOneOwner() {
+    for (const char* language : {"English", "Chinese"}) {
+        ProgramFolder folder({QStringLiteral("Language=") + language});
+        CProgramApp app;
+        QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
+        CMainFrame& frame = *app.mainFrame();
+        frame.docManager().activeFrame()->showMaximized();
+        for (const PackAccelerator& accelerator :
+             app.menus().accelerators(command::AcceleratorTable))
+            QVERIFY2(ownersOf(frame, QKeySequence(accelerator.key)) == 1,
+                     qPrintable(QString("%1: %2").arg(language, accelerator.key)));
+
+        // Ctrl+W in the grid starts Write.
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QSignalSpy commands(&frame.commands(), &CommandActions::triggered);
+        QWidget* grid = frame.activeView()->grid();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(commands[0].at(0).toInt(), command::Write);
+        frame.activeView()->progressDialog()->close();
+    }
 }
 
 GUI_TEST(DocumentWindowsTest);

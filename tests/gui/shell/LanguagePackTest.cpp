@@ -24,6 +24,39 @@ QString shape(const QList<PackMenuItem>& items) {
     return parts.join(',');
 }
 
+// The letter after the first single '&' of a menu text, upper-cased; empty without one.
+QString accessKey(const QString& text) {
+    const QString label = text.section('\t', 0, 0);
+    for (qsizetype i = 0; i + 1 < label.size(); ++i) {
+        if (label[i] != '&')
+            continue;
+        if (label[i + 1] != '&')
+            return label[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// Every item of `items` and of the popups below has an access key of its own
+// among its neighbours; `where` names the menu in a failure.
+void checkAccessKeys(const QList<PackMenuItem>& items, const QString& where) {
+    QMap<QString, QString> taken;
+    for (const PackMenuItem& item : items) {
+        if (item.separator)
+            continue;
+        const QString key = accessKey(item.text);
+        QVERIFY2(!key.isEmpty(), qPrintable(where + ": " + item.text));
+        QVERIFY2(!taken.contains(key),
+                 qPrintable(where + ": " + item.text + " and " + taken.value(key)));
+        taken.insert(key, item.text);
+        if (item.isPopup()) {
+            checkAccessKeys(item.items, where + " > " + item.text);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+}
+
 } // namespace
 
 class LanguagePackTest : public QObject {
@@ -33,6 +66,7 @@ private slots:
     void refusesWhatIsNoMenuTable();
     void skipsEntriesOfTheWrongShapeAndCutsDeepNesting();
     void theShippedPacksCarryTheSameCommands();
+    void everyMenuItemHasItsOwnAccessKey();
     void aFailedLoadLeavesNothingBehind();
 };
 
@@ -130,6 +164,19 @@ void LanguagePackTest::theShippedPacksCarryTheSameCommands() {
                                        {"Ctrl+W", 32774},
                                        {"Ctrl+B", 32772},
                                        {"F1", 57670}}));
+}
+
+void LanguagePackTest::everyMenuItemHasItsOwnAccessKey() {
+    for (const char* name : {"English.rcc", "Chinese.rcc"}) {
+        LanguagePack pack;
+        QVERIFY(pack.load(binFile(name)));
+        for (int menuId : {command::MenuNoDocument, command::MenuDocument}) {
+            checkAccessKeys(pack.menus().menu(menuId),
+                            QString("%1 menu bar %2").arg(name).arg(menuId));
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
 }
 
 void LanguagePackTest::aFailedLoadLeavesNothingBehind() {

@@ -6,10 +6,13 @@
 #include "app/NavigationBar.h"
 #include "app/NavigationTitleBar.h"
 #include "app/ProgramApp.h"
+#include "channels/ChannelGrid.h"
+#include "channels/ProgramView.h"
 #include "common/CommandIds.h"
 
 #include <QAction>
 #include <QMdiArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -23,6 +26,7 @@ private slots:
     void choosingASectionTwiceRunsItTwiceAndTheRootNothing();
     void ctrlBAndTheCloseButtonToggleTheBarAndItsCheckMark();
     void barWidthStaysBetween11PixelsAndHalfTheWindow();
+    void aWideBarLeavesTheLastColumnReachable();
     void f1AsksForHelp();
     void backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture();
 
@@ -112,6 +116,31 @@ void MainFrameTest::barWidthStaysBetween11PixelsAndHalfTheWindow() {
     QVERIFY2(m_bar->width() <= m_frame->width() / 2, qPrintable(QString::number(m_bar->width())));
     m_frame->resize(600, 700); // the limit follows the window
     QTRY_VERIFY(m_bar->width() <= 300);
+}
+
+void MainFrameTest::aWideBarLeavesTheLastColumnReachable() {
+    m_frame->showNormal();
+    m_frame->resize(1000, 700);
+    m_frame->resizeDocks({m_bar}, {900}, Qt::Horizontal);
+    QTRY_VERIFY(m_bar->width() > 400);
+
+    QMdiArea* area = m_frame->mdiArea();
+    QScrollBar* scroll = area->horizontalScrollBar();
+    QTRY_VERIFY(scroll->isVisible());
+    scroll->setValue(scroll->maximum());
+    QTest::qWait(10);
+    QTableView* grid = m_frame->activeView()->grid();
+    const QRect lastColumn =
+        grid->visualRect(grid->model()->index(0, grid->model()->columnCount() - 1));
+    const QRect shown(grid->viewport()->mapTo(area->viewport(), lastColumn.topLeft()),
+                      lastColumn.size());
+    QVERIFY2(area->viewport()->rect().contains(shown),
+             qPrintable(QString("%1,%2 %3x%4 in %5 wide")
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(shown.width())
+                            .arg(shown.height())
+                            .arg(area->viewport()->width())));
 }
 
 void MainFrameTest::f1AsksForHelp() {

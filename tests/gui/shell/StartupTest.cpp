@@ -111,7 +111,7 @@ void StartupTest::languageItemFollowsShowLang() {
     ProgramFolder folder(setup);
     CProgramApp app;
     QVERIFY(app.initInstance({folder.argv0(), "--no-splash"}));
-    QMenu* menu = documentMenu(*app.mainFrame(), "Setup");
+    QMenu* menu = documentMenu(*app.mainFrame(), "&Setup");
     QVERIFY(menu);
     QCOMPARE(app.mainFrame()->documentMenus().indexOf(menu), 3);
     QCOMPARE(commandIds(*menu), setupMenu);
@@ -168,7 +168,7 @@ void StartupTest::chineseRun() {
     QCOMPARE(titles, (QStringList{"文件(&F)", "编辑(&E)", "写频(&P)", "设置(&S)", "信令(&G)",
                                   "调试(&R)", "查看(&V)", "帮助(&H)"}));
     QMenu* edit = documentMenu(frame, "编辑(&E)");
-    QCOMPARE(edit->actions().first()->text(), QString("信道信息"));
+    QCOMPARE(edit->actions().first()->text(), QString("信道信息(&C)"));
     QCOMPARE(frame.findChild<QLabel*>("MessagePane")->text(), QString("就绪"));
     QTreeWidgetItem* root = frame.navigationBar()->root();
     QCOMPARE(root->text(0), QString::fromUtf8(ProgramFolder::ChineseCompany));
