@@ -2,6 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class AboutDlg;
+}
+
 // The About box: its caption and three lines come from the language section of
 // Program.ini, the picture from "title.ico" beside the program.
 class AboutDlg : public QDialog {
@@ -15,4 +21,8 @@ public:
     };
 
     AboutDlg(const Texts& texts, const QString& iconFile, QWidget* parent);
+    ~AboutDlg() override;
+
+private:
+    std::unique_ptr<Ui::AboutDlg> m_ui;
 };

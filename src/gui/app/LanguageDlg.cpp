@@ -1,37 +1,20 @@
 #include "app/LanguageDlg.h"
 
-#include "common/CommandIds.h"
 #include "common/ControlIds.h"
-#include "common/HelpProperties.h"
+
+#include "ui_LanguageDlg.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 LanguageDlg::LanguageDlg(program::Language current, QWidget* parent)
-    : QDialog(parent), m_group(new QButtonGroup(this)) {
-    setWindowTitle(tr("Language"));
-    auto* english = new QRadioButton(tr("English"), this);
-    auto* chinese = new QRadioButton(tr("Chinese"), this);
-    m_group->addButton(english, control::LanguageEnglish);
-    m_group->addButton(chinese, control::LanguageChinese);
+    : QDialog(parent), m_ui(std::make_unique<Ui::LanguageDlg>()), m_group(new QButtonGroup(this)) {
+    m_ui->setupUi(this);
+    m_group->addButton(m_ui->englishButton, control::LanguageEnglish);
+    m_group->addButton(m_ui->chineseButton, control::LanguageChinese);
     button(current)->setChecked(true);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(english);
-    layout->addWidget(chinese);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // F1 on either language leads to the Language command's topic.
-    helpproperty::setContext(english, command::Language);
-    helpproperty::setContext(chinese, command::Language);
 }
+
+LanguageDlg::~LanguageDlg() = default;
 
 program::Language LanguageDlg::selection() const {
     return m_group->checkedId() == control::LanguageChinese ? program::Language::Chinese

@@ -30,6 +30,10 @@ inline constexpr int LastSideKeyChoice = 1079;
 // Port Setting: port n's button has the id FirstPortButton - 1 + n.
 inline constexpr int FirstPortButton = 1007;
 
+// The question about unsaved changes: Save, Discard and Cancel all lead to the
+// topic that explains the three answers.
+inline constexpr int UnsavedChangesQuestion = 1250;
+
 // Progress window of a whole-image transfer.
 inline constexpr int ProgressStart = OkButton;
 inline constexpr int ProgressCancel = CancelButton;

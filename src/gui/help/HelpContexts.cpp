@@ -28,7 +28,8 @@ QList<int> all() {
              // The dialogs: shared buttons, the progress window, the About box.
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
-             << control::AboutCopyrights << control::AboutCopyrightsOwner;
+             << control::AboutCopyrights << control::AboutCopyrightsOwner
+             << control::UnsavedChangesQuestion;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

@@ -4,11 +4,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QAbstractButton;
 class QButtonGroup;
 class UserSettings;
 namespace program {
 struct ProgramState;
+}
+namespace Ui {
+class CPortSettingDlg;
 }
 
 // Chooses the serial port: one button per port number 1..16, labelled with its
@@ -20,6 +25,7 @@ class CPortSettingDlg : public QDialog {
 public:
     CPortSettingDlg(program::ProgramState& state, UserSettings& settings,
                     const program::PortOverrides& overrides, QWidget* parent = nullptr);
+    ~CPortSettingDlg() override;
 
     QAbstractButton* portButton(int portNumber) const;
 
@@ -29,6 +35,7 @@ private:
     // Whether the device opens now (and is closed again at once).
     static bool deviceOpens(const std::string& device);
 
+    std::unique_ptr<Ui::CPortSettingDlg> m_ui;
     program::ProgramState& m_state;
     UserSettings& m_settings;
     QButtonGroup* m_group;

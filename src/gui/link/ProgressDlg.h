@@ -2,9 +2,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
+namespace Ui {
+class CProgressDlg;
+}
 
 // The small modeless window of a whole-image transfer: Start, Cancel, a status
 // text and a progress bar. Its owner keeps one object for its whole life and
@@ -13,6 +18,7 @@ class CProgressDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CProgressDlg(QWidget* parent = nullptr);
+    ~CProgressDlg() override;
 
     // Resets the window to "Not start yet" and shows it with the given caption.
     void open(const QString& caption);
@@ -26,10 +32,10 @@ public:
     void setProgressRange(int maximum);
     void setProgress(int position);
 
-    QPushButton* startButton() const { return m_start; }
-    QPushButton* cancelButton() const { return m_cancelButton; }
-    QLabel* statusLabel() const { return m_status; }
-    QProgressBar* progressBar() const { return m_bar; }
+    QPushButton* startButton() const;
+    QPushButton* cancelButton() const;
+    QLabel* statusLabel() const;
+    QProgressBar* progressBar() const;
 
 signals:
     // Start pressed: the owner runs the transfer once the click has been handled.
@@ -43,9 +49,6 @@ private:
     void onStart();
     void onCancel();
 
-    QPushButton* m_start;
-    QPushButton* m_cancelButton;
-    QLabel* m_status;
-    QProgressBar* m_bar;
+    std::unique_ptr<Ui::CProgressDlg> m_ui;
     bool m_cancel = false;
 };

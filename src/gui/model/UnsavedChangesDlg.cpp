@@ -1,5 +1,8 @@
 #include "model/UnsavedChangesDlg.h"
 
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +19,10 @@ UnsavedChangesDlg::Answer UnsavedChangesDlg::ask(QWidget* parent, const QString&
     QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    // A message box keeps the desktop's look of a question; its buttons are named by
+    // their texts, and F1 on any of them explains all three answers.
+    for (QPushButton* button : {save, discard, cancel})
+        helpproperty::setContext(button, control::UnsavedChangesQuestion);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

@@ -7,6 +7,8 @@
 #include "support/GuiTestMain.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTest>
 
 #include <pty.h>
@@ -49,6 +51,12 @@ void PortSettingTest::buttonsShowDevicesAndOnlyOpenablePortsAreEnabled() {
     QVERIFY(dialog.portButton(3)->isEnabled());
     QVERIFY(dialog.portButton(3)->isChecked());
     QVERIFY(!dialog.portButton(16)->isEnabled());
+    // Tab reaches OK after the last port.
+    QWidget* next = dialog.portButton(16)->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    QCOMPARE(next, static_cast<QWidget*>(
+                       dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)));
 
     // A port held by another program is disabled and not checked, even when current.
     program::PosixSerialLink holder;

@@ -4,6 +4,7 @@
 #include "app/ProgramApp.h"
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
+#include "common/HelpProperties.h"
 
 #include <QLabel>
 #include <QTest>
@@ -16,6 +17,14 @@ struct AboutShown {
     bool hasPicture = false;
 };
 
+// A label of the About box by the control id it carries for F1.
+const QLabel* aboutLabel(const QDialog* box, int id) {
+    for (const QLabel* label : box->findChildren<QLabel*>())
+        if (label->property(helpproperty::ControlId).toInt() == id)
+            return label;
+    qFatal("the About box has no control %d", id);
+}
+
 // Runs the About command of a started program and reads the box it shows.
 AboutShown showAbout(CProgramApp& app) {
     AboutShown shown;
@@ -24,11 +33,8 @@ AboutShown showAbout(CProgramApp& app) {
         shown.caption = box->windowTitle();
         for (int id :
              {control::AboutVersion, control::AboutCopyrights, control::AboutCopyrightsOwner})
-            shown.lines.append(
-                box->findChild<QLabel*>(QStringLiteral("control%1").arg(id))->text());
-        const QLabel* picture =
-            box->findChild<QLabel*>(QStringLiteral("control%1").arg(control::AboutIcon));
-        shown.hasPicture = !picture->pixmap().isNull();
+            shown.lines.append(aboutLabel(box, id)->text());
+        shown.hasPicture = !aboutLabel(box, control::AboutIcon)->pixmap().isNull();
         box->reject();
     });
     app.mainFrame()->onCommand(command::About);

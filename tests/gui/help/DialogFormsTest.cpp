@@ -1,0 +1,132 @@
+#include "HelpFiles.h"
+
+#include "app/AboutDlg.h"
+#include "app/LanguageDlg.h"
+#include "app/LanguagePack.h"
+#include "app/ProgramState.h"
+#include "common/CommandIds.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
+#include "help/ContextHelp.h"
+#include "link/PortSettingDlg.h"
+#include "link/ProgressDlg.h"
+#include "model/UnsavedChangesDlg.h"
+#include "model/UserSettings.h"
+#include "support/ModalAnswerer.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+using testsupport::ModalAnswerer;
+
+namespace {
+
+// What a screen reader needs of a dialog: every control a user reaches with Tab
+// (and the progress bar, which shows a value rather than text) is named by the
+// text the user sees, and F1 on it asks for a topic of its own.
+QStringList unreachableControls(QWidget* dialog) {
+    QStringList faults;
+    for (QWidget* widget : dialog->findChildren<QWidget*>()) {
+        if (!(widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<QProgressBar*>(widget))
+            continue;
+        const QString what = QStringLiteral("%1 %2 (%3)")
+                                 .arg(dialog->metaObject()->className(), widget->objectName(),
+                                      widget->metaObject()->className());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        if (name.isEmpty())
+            faults << what + QStringLiteral(": no accessible name");
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            if (label->buddy() == widget && name != QString(label->text()).remove(QLatin1Char('&')))
+                faults << what + QStringLiteral(": named \"%1\", labelled \"%2\"")
+                                     .arg(name, label->text());
+        }
+        if (ContextHelp::requestFor(widget).context <= 0)
+            faults << what + QStringLiteral(": no help context");
+    }
+    return faults;
+}
+
+} // namespace
+
+class DialogFormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlIsNamedAndHasHelp_data();
+    void everyControlIsNamedAndHasHelp();
+    void formsCarryTheProgramsControlIds();
+};
+
+void DialogFormsTest::everyControlIsNamedAndHasHelp_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Chinese") << "Chinese";
+}
+
+void DialogFormsTest::everyControlIsNamedAndHasHelp() {
+    QFETCH(QString, language);
+    LanguagePack pack;
+    QVERIFY(pack.load(LanguagePack::fileFor(QStringLiteral(PROGRAM_BIN_DIR "/"), language)));
+
+    QStringList faults;
+    program::ProgramState state;
+    UserSettings settings(QStringLiteral("DialogFormsTest"));
+    CPortSettingDlg port(state, settings, {});
+    faults << unreachableControls(&port);
+
+    CProgressDlg progress;
+    progress.open(QStringLiteral("Read Data"));
+    faults << unreachableControls(&progress);
+    progress.finish();
+
+    LanguageDlg choice(program::Language::English);
+    faults << unreachableControls(&choice);
+
+    AboutDlg about({QStringLiteral("About"), QStringLiteral("Version 1"), QStringLiteral("(C)"),
+                    QStringLiteral("Owner")},
+                   QString(), nullptr);
+    faults << unreachableControls(&about);
+
+    ModalAnswerer answers;
+    answers.then([&faults](QDialog* question) {
+        faults << unreachableControls(question);
+        question->reject();
+    });
+    UnsavedChangesDlg::ask(nullptr, QStringLiteral("Program"), QStringLiteral("a.dat"));
+    QVERIFY(answers.done());
+
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// The ids in the forms are the ones the help files and the button groups use.
+void DialogFormsTest::formsCarryTheProgramsControlIds() {
+    program::ProgramState state;
+    UserSettings settings(QStringLiteral("DialogFormsTest"));
+    CPortSettingDlg port(state, settings, {});
+    CProgressDlg progress;
+    LanguageDlg choice(program::Language::English);
+    const QList<QPair<QWidget*, int>> ids = {
+        {progress.startButton(), control::ProgressStart},
+        {progress.cancelButton(), control::ProgressCancel},
+        {progress.statusLabel(), control::ProgressStatus},
+        {progress.progressBar(), control::ProgressBar},
+        {choice.button(program::Language::English), control::LanguageEnglish},
+        {choice.button(program::Language::Chinese), control::LanguageChinese},
+        {port.portButton(1), control::FirstPortButton},
+        {port.portButton(16), control::FirstPortButton + 15},
+    };
+    for (const auto& [widget, id] : ids) {
+        QVERIFY(widget);
+        QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
+    }
+    for (auto language : {program::Language::English, program::Language::Chinese})
+        QCOMPARE(choice.button(language)->property(helpproperty::Context).toInt(),
+                 command::Language);
+}
+
+GUI_TEST(DialogFormsTest);
+#include "DialogFormsTest.moc"
