@@ -1,8 +1,10 @@
 #include "support/GuiTestMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -28,8 +30,13 @@ int registerGuiTest(const char* name, std::function<std::unique_ptr<QObject>()> 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings and backup copies go to a test folder, never the user's own, and one
+    // of this run's own: the suites run side by side and count the copies they make.
+    QTemporaryDir home;
+    if (qEnvironmentVariableIsEmpty("XAUTHORITY"))
+        qputenv("XAUTHORITY", QDir::home().filePath(QStringLiteral(".Xauthority")).toLocal8Bit());
+    qputenv("HOME", home.path().toLocal8Bit());
     QApplication application(argc, argv);
-    // Settings and backup copies go to a test folder, never the user's own.
     QStandardPaths::setTestModeEnabled(true);
 
     QStringList options;
