@@ -55,9 +55,10 @@ void ModalAnswerer::poll() {
         return;
 
     m_last = dialog;
-    Seen shown{dialog->windowTitle(), {}, QMessageBox::NoIcon, {}, {}};
+    Seen shown{dialog->windowTitle(), {}, {}, QMessageBox::NoIcon, {}, {}};
     if (box) {
         shown.text = box->text();
+        shown.detail = box->informativeText();
         shown.icon = box->icon();
         for (QAbstractButton* button : box->buttons())
             shown.buttons.append(button->text());

@@ -28,7 +28,8 @@ public:
 
     struct Seen {
         QString title;
-        QString text; // message boxes
+        QString text;   // message boxes
+        QString detail; // message boxes: the informative text beneath
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QStringList buttons;  // message boxes: the button texts
         QString proposedFile; // file dialogs: the name they proposed

@@ -118,6 +118,10 @@ The file could not be written: %2</translation>
         <translation>Save them before the program closes?</translation>
     </message>
     <message>
+        <source>Save them before the document is cleared?</source>
+        <translation>Save them before the document is cleared?</translation>
+    </message>
+    <message>
         <source>Save</source>
         <translation>Save</translation>
     </message>

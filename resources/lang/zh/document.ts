@@ -118,6 +118,10 @@ The file could not be written: %2</source>
         <translation>关闭程序前要保存吗？</translation>
     </message>
     <message>
+        <source>Save them before the document is cleared?</source>
+        <translation>清除这个文档前要保存吗？</translation>
+    </message>
+    <message>
         <source>Save</source>
         <translation>保存</translation>
     </message>

@@ -128,7 +128,7 @@ DocumentFrame* CMyDocManager::newDocument() {
     if (DocumentFrame* active = activeFrame()) {
         // Changes that were never saved are offered for saving before the
         // document is cleared; Cancel, or a save that does not happen, keeps it.
-        if (!confirmDiscard(active, dialogParent()))
+        if (!confirmDiscard(active, dialogParent(), UnsavedChangesDlg::Occasion::DocumentCleared))
             return nullptr;
         const auto answer = QMessageBox::warning(
             dialogParent(), QString::fromStdString(m_state.messageCaption),
@@ -221,19 +221,20 @@ bool CMyDocManager::confirmCloseAll(QWidget* parent) {
     if (transferRunning())
         return false;
     for (DocumentFrame* frame : frames()) {
-        if (!confirmDiscard(frame, parent))
+        if (!confirmDiscard(frame, parent, UnsavedChangesDlg::Occasion::ProgramCloses))
             return false;
     }
     return true;
 }
 
-bool CMyDocManager::confirmDiscard(DocumentFrame* frame, QWidget* parent) {
+bool CMyDocManager::confirmDiscard(DocumentFrame* frame, QWidget* parent,
+                                   UnsavedChangesDlg::Occasion occasion) {
     frame->commitOpenEditor();
     CProgramDoc* doc = frame->document();
     if (!doc->hasUnsavedChanges())
         return true;
     switch (UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.messageCaption),
-                                   doc->displayName())) {
+                                   doc->displayName(), occasion)) {
     case UnsavedChangesDlg::Answer::Save:
         return saveFrame(frame, doc->path());
     case UnsavedChangesDlg::Answer::Discard:

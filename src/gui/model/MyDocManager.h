@@ -3,6 +3,7 @@
 #include "link/PortNames.h"
 #include "model/DocumentFrame.h"
 #include "model/RecentFileList.h"
+#include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
 
 #include <QObject>
@@ -95,7 +96,8 @@ private:
     bool saveFrameAs(DocumentFrame* frame, const QString& path);
     // Asks Save / Discard / Cancel when `frame`'s document holds unsaved changes;
     // true when the changes were saved or may go.
-    bool confirmDiscard(DocumentFrame* frame, QWidget* parent);
+    bool confirmDiscard(DocumentFrame* frame, QWidget* parent,
+                        UnsavedChangesDlg::Occasion occasion);
     void showStatus(const QString& text);
     void setActive(DocumentFrame* frame);
     void retireActive();

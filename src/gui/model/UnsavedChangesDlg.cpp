@@ -8,14 +8,16 @@
 #include <QPushButton>
 
 UnsavedChangesDlg::Answer UnsavedChangesDlg::ask(QWidget* parent, const QString& caption,
-                                                 const QString& documentName) {
+                                                 const QString& documentName, Occasion occasion) {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("UnsavedChangesDlg", text);
     };
     QMessageBox box(QMessageBox::Warning, caption,
                     tr("\"%1\" holds changes that were not saved.").arg(documentName),
                     QMessageBox::NoButton, parent);
-    box.setInformativeText(tr("Save them before the program closes?"));
+    box.setInformativeText(occasion == Occasion::DocumentCleared
+                               ? tr("Save them before the document is cleared?")
+                               : tr("Save them before the program closes?"));
     QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);

@@ -74,6 +74,7 @@ void DocumentTest::newAsksBeforeClearingTheActiveDocument() {
     QVERIFY(answers.done());
     QCOMPARE(answers.seen.size(), 4);
     QVERIFY(answers.seen[1].text.contains(QStringLiteral("a new document")));
+    QCOMPARE(answers.seen[1].detail, QStringLiteral("Save them before the document is cleared?"));
     QVERIFY(first);
     QCOMPARE(h.doc().table().channelsInUse(), 1);
 
