@@ -19,11 +19,13 @@ cat >"$inner" <<'INNER'
 set -euo pipefail
 program=$1
 shot=$2
-# The virtual server may still be coming up on a busy machine; wait until it answers.
-for _ in $(seq 1 50); do
+# The virtual server may still be coming up on a busy machine; wait until it answers
+# (up to 30 s: a loaded machine has been seen to need more than 5).
+for _ in $(seq 1 300); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
 done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "the virtual X server never answered"; exit 1; }
 "$program" --no-splash &
 pid=$!
 window=""
