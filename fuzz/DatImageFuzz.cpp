@@ -68,7 +68,8 @@ void checkCommit(const std::uint8_t* data, std::size_t size) {
     const ChannelTable before = table;
     const CommitOutcome outcome = commitCell(table, row, col, text, kind, BandLimits{}, language);
     require(outcome.accepted || table == before);
-    require(outcome.accepted == (outcome.messageId == 0));
+    // A refusal always says why, in a string-table message or one of its own.
+    require(outcome.accepted == (outcome.messageId == 0 && outcome.text.english.empty()));
 
     CodeplugImage image;
     GridToImage(table, ProgramState{}, image);
