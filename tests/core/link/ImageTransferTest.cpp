@@ -177,7 +177,8 @@ TEST_F(ImageTransferTest, PortThatCannotBeOpened) {
     EXPECT_EQ(busy.outcome, Outcome::Failed);
     EXPECT_EQ(host.messageIds(), std::vector<int>{message::CouldNotOpenPort});
     EXPECT_EQ(host.questions[0].message.caption, LinkMessage::Caption::ApplicationName);
-    EXPECT_EQ(host.questions[0].message.detail.english, "") << "the text already says it is occupied";
+    EXPECT_EQ(host.questions[0].message.detail.english, "")
+        << "the text already says it is occupied";
     EXPECT_EQ(link.trace(), std::vector<std::string>{"open"});
 
     // A missing device: the system's reason shows beneath the text.
