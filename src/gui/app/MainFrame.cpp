@@ -11,6 +11,7 @@
 #include "channels/ChildFrame.h"
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
+#include "common/SettingsText.h"
 #include "help/HelpContexts.h"
 #include "model/MyDocManager.h"
 

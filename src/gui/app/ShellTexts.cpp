@@ -23,7 +23,3 @@ program::BilingualText textsOf(ShellText text) {
 QString shellText(ShellText text, program::Language language) {
     return QString::fromStdString(textsOf(text).pick(language));
 }
-
-QString windowCaption(const QString& caption) {
-    return caption.isEmpty() ? QStringLiteral(" ") : caption;
-}

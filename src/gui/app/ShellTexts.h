@@ -14,8 +14,3 @@ enum class ShellText {
 };
 
 QString shellText(ShellText text, program::Language language);
-
-// A caption from the settings as a window's title. The window system shows the
-// program's name in place of an empty title, so an empty caption goes to it as a
-// blank.
-QString windowCaption(const QString& caption);

@@ -41,3 +41,11 @@ int decimalSetting(const std::string& text) {
         value = -value;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
+
+QString windowCaption(const QString& caption) {
+    return caption.isEmpty() ? QStringLiteral(" ") : caption;
+}
+
+QString captionFromSettings(const std::string& bytes) {
+    return windowCaption(fromSettings(bytes));
+}

@@ -2,6 +2,7 @@
 
 #include "app/MessageIds.h"
 #include "app/ProgramState.h"
+#include "common/SettingsText.h"
 #include "common/StringTable.h"
 #include "link/ProgressDlg.h"
 
@@ -65,7 +66,7 @@ QString GuiTransferHost::captionOf(const program::LinkMessage& message) const {
         return pick(message.captionText);
     if (message.caption == Caption::Caution)
         return stringTable(program::message::Caution);
-    return QString::fromStdString(m_state.messageCaption);
+    return captionFromSettings(m_state.messageCaption);
 }
 
 program::TransferHost::Answer GuiTransferHost::ask(const program::LinkMessage& message,

@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 #include "app/MessageIds.h"
 #include "app/ProgramState.h"
+#include "common/SettingsText.h"
 #include "common/StringTable.h"
 #include "model/FileDropFilter.h"
 #include "model/FilePaths.h"
@@ -131,7 +132,7 @@ DocumentFrame* CMyDocManager::newDocument() {
         if (!confirmDiscard(active, dialogParent(), UnsavedChangesDlg::Occasion::DocumentCleared))
             return nullptr;
         const auto answer = QMessageBox::warning(
-            dialogParent(), QString::fromStdString(m_state.messageCaption),
+            dialogParent(), captionFromSettings(m_state.messageCaption),
             stringTable(program::message::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return nullptr;
@@ -150,7 +151,7 @@ DocumentFrame* CMyDocManager::openDocument(const QString& name) {
     if (auto error = doc->load(path)) {
         if (m_active)
             m_active->document()->setActive(true);
-        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.messageCaption),
+        QMessageBox::warning(dialogParent(), captionFromSettings(m_state.messageCaption),
                              openFailureText(path, *error));
         return nullptr;
     }
@@ -183,7 +184,7 @@ bool CMyDocManager::saveFrame(DocumentFrame* frame, const QString& path) {
         return saveFrameAs(frame, path);
     frame->commitOpenEditor();
     if (auto error = frame->document()->save(path)) {
-        QMessageBox::warning(dialogParent(), QString::fromStdString(m_state.messageCaption),
+        QMessageBox::warning(dialogParent(), captionFromSettings(m_state.messageCaption),
                              saveFailureText(path, *error));
         return false;
     }
@@ -233,7 +234,7 @@ bool CMyDocManager::confirmDiscard(DocumentFrame* frame, QWidget* parent,
     CProgramDoc* doc = frame->document();
     if (!doc->hasUnsavedChanges())
         return true;
-    switch (UnsavedChangesDlg::ask(parent, QString::fromStdString(m_state.messageCaption),
+    switch (UnsavedChangesDlg::ask(parent, captionFromSettings(m_state.messageCaption),
                                    doc->displayName(), occasion)) {
     case UnsavedChangesDlg::Answer::Save:
         return saveFrame(frame, doc->path());

@@ -149,6 +149,12 @@ void DocumentTest::filesOfTheWrongLengthAreRefused() {
     QVERIFY(answers.seen.last().text.contains(QStringLiteral("missing.dat")));
     QVERIFY(answers.seen.last().text.contains(QStringLiteral("No such file")));
 
+    // The caption of the messages is the Company setting, GBK bytes in a settings
+    // file from a Chinese Windows system.
+    h.state.messageCaption = "\xD0\xC5\xB5\xC0"; // 信道
+    QVERIFY(!h.manager->openDocument(h.path(QStringLiteral("missing.dat"))));
+    QCOMPARE(answers.seen.last().title, QStringLiteral("信道"));
+
     // No window is left behind and the active document stays shown.
     QCOMPARE(h.manager->frames().size(), 1);
     QCOMPARE(h.manager->activeFrame(), active);
