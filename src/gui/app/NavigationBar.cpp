@@ -26,7 +26,8 @@ NavigationBar::NavigationBar(const QString& caption, const QString& rootText,
     connect(titleBar, &NavigationTitleBar::closeClicked, this, &QDockWidget::close);
     setTitleBarWidget(titleBar);
 
-    m_tree->setObjectName(QStringLiteral("control%1").arg(control::NavigationTree));
+    m_tree->setObjectName(QStringLiteral("NavigationTree"));
+    helpproperty::setControlId(m_tree, control::NavigationTree);
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(true);
     m_tree->setMinimumWidth(1); // the bar may shrink below the tree's own minimum

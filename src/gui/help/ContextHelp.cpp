@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
-#include <QRegularExpression>
 
 namespace {
 
@@ -76,9 +75,6 @@ ContextHelp::Request dialogRequest(const QWidget& dialog, const QList<QWidget*>&
 int ContextHelp::controlId(const QWidget* widget) {
     if (const int id = widget->property(helpproperty::ControlId).toInt(); id > 0)
         return id;
-    static const QRegularExpression named(QStringLiteral("^control(\\d+)$"));
-    if (const QRegularExpressionMatch match = named.match(widget->objectName()); match.hasMatch())
-        return match.captured(1).toInt();
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         if (button->group() && button->group()->id(const_cast<QAbstractButton*>(button)) > 0)
             return button->group()->id(const_cast<QAbstractButton*>(button));

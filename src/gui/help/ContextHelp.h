@@ -13,8 +13,8 @@ class ContextHelp : public QObject {
     Q_OBJECT
 public:
     // The control id of a widget; 0 when it has none. Controls carry it in the
-    // property helpproperty::ControlId, or are named "control<id>"; button groups
-    // number their buttons, and the OK and Cancel of a button box are 1 and 2.
+    // property helpproperty::ControlId; button groups number their buttons, and the
+    // OK and Cancel of a button box are 1 and 2.
     static int controlId(const QWidget* widget);
 
     struct Request {
