@@ -38,6 +38,16 @@ SerialOpenResult failure(SerialOpenResult::Status status, std::string detail, in
     return result;
 }
 
+// A port another program holds; its process id when a lock file names it.
+SerialOpenResult heldByAnother(const std::string& device, pid_t holder = 0, int error = 0) {
+    std::string detail = device + ": in use by another program";
+    if (holder > 0)
+        detail += " (process " + std::to_string(holder) + ")";
+    SerialOpenResult held = failure(SerialOpenResult::Status::Busy, std::move(detail), error);
+    held.holderPid = static_cast<int>(holder);
+    return held;
+}
+
 SerialOpenResult openFailure(int error, const std::string& device) {
     using Status = SerialOpenResult::Status;
     switch (error) {
@@ -53,7 +63,7 @@ SerialOpenResult openFailure(int error, const std::string& device) {
                            "\"sudo usermod -aG dialout $USER\", then log out and in again.",
                        error);
     case EBUSY:
-        return failure(Status::Busy, device + ": in use by another program", error);
+        return heldByAnother(device, 0, error);
     default:
         return failure(Status::Failed, device + ": " + systemReason(error), error);
     }
@@ -257,13 +267,7 @@ SerialOpenResult PosixSerialLink::open(const std::string& device) {
     const LockFile lock = takeLockFile(lockFileFor(m_lockFolder, device));
     if (lock.outcome == LockFile::Outcome::Held) {
         // Another link of this program is no other program to name.
-        if (lock.holder == ::getpid())
-            return failure(Status::Busy, device + ": in use by another program");
-        SerialOpenResult held =
-            failure(Status::Busy, device + ": in use by another program (process " +
-                                      std::to_string(lock.holder) + ")");
-        held.holderPid = static_cast<int>(lock.holder);
-        return held;
+        return heldByAnother(device, lock.holder == ::getpid() ? 0 : lock.holder);
     }
     m_lockFile = lock.file;
     // Non-blocking so that a modem line without carrier cannot stall the open; every
@@ -286,7 +290,7 @@ SerialOpenResult PosixSerialLink::open(const std::string& device) {
         ::close(fd);
         releaseLockFile();
         if (error == EWOULDBLOCK)
-            return failure(Status::Busy, device + ": in use by another program");
+            return heldByAnother(device);
         return failure(Status::Failed, device + ": " + systemReason(error), error);
     }
     ::ioctl(fd, TIOCEXCL);

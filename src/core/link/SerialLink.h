@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -70,5 +72,9 @@ public:
     // Returns false when the bytes could not be written within the write time-out.
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
 };
+
+// Makes the serial link of one transfer: a termios device in the program, a
+// simulated radio in tests.
+using LinkFactory = std::function<std::unique_ptr<SerialLink>()>;
 
 } // namespace program

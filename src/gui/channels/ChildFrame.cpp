@@ -28,6 +28,6 @@ bool CChildFrame::transferRunning() const {
     return m_view->transferRunning();
 }
 
-void CChildFrame::setLinkFactory(LinkFactory factory) {
+void CChildFrame::setLinkFactory(program::LinkFactory factory) {
     m_view->setLinkFactory(std::move(factory));
 }

@@ -20,7 +20,7 @@ public:
 
     bool commitOpenEditor() override;
     bool transferRunning() const override;
-    void setLinkFactory(LinkFactory factory) override;
+    void setLinkFactory(program::LinkFactory factory) override;
 
 private:
     CProgramView* m_view;

@@ -16,7 +16,6 @@ class CProgramView : public QWidget {
     Q_OBJECT
 public:
     using Direction = TransferRunner::Direction;
-    using LinkFactory = TransferRunner::LinkFactory;
 
     CProgramView(CProgramDoc& doc, UserSettings& settings, program::PortOverrides portOverrides,
                  QWidget* parent = nullptr);
@@ -39,7 +38,9 @@ public:
     // The device the next connection opens.
     std::string portDevice() const { return m_transfer->portDevice(); }
 
-    void setLinkFactory(LinkFactory factory) { m_transfer->setLinkFactory(std::move(factory)); }
+    void setLinkFactory(program::LinkFactory factory) {
+        m_transfer->setLinkFactory(std::move(factory));
+    }
 
 signals:
     void transferRunningChanged(bool running);

@@ -19,8 +19,6 @@ class TransferRunner : public QObject {
     Q_OBJECT
 public:
     enum class Direction { Read, Write };
-    // Makes the serial link of one transfer (a termios device unless told otherwise).
-    using LinkFactory = std::function<std::unique_ptr<program::SerialLink>()>;
 
     // The progress window is a child of `dialogParent`.
     TransferRunner(CProgramDoc& doc, program::PortOverrides portOverrides, QWidget* dialogParent);
@@ -39,7 +37,7 @@ public:
     std::string portDevice() const;
     const program::PortOverrides& portOverrides() const { return m_portOverrides; }
 
-    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+    void setLinkFactory(program::LinkFactory factory) { m_linkFactory = std::move(factory); }
     // Brings the grid's open editor into the document before the image is used.
     void setCommitEditor(std::function<void()> commit) { m_commitEditor = std::move(commit); }
 
@@ -54,7 +52,7 @@ private:
 
     CProgramDoc& m_doc;
     program::PortOverrides m_portOverrides;
-    LinkFactory m_linkFactory;
+    program::LinkFactory m_linkFactory;
     std::function<void()> m_commitEditor;
     CProgressDlg* m_progress;
     Direction m_direction = Direction::Read;

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "link/SerialLink.h"
+
 #include <QMdiSubWindow>
 
 #include <functional>
 #include <memory>
 
-namespace program {
-class SerialLink;
-}
 class CProgramDoc;
 
 // The window of one document, as the document manager sees it. The window side
@@ -17,9 +16,6 @@ class CProgramDoc;
 class DocumentFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Makes the serial link of one transfer (a termios device unless told otherwise).
-    using LinkFactory = std::function<std::unique_ptr<program::SerialLink>()>;
-
     static constexpr int InitialWidth = 1095;
     static constexpr int InitialHeight = 650;
 
@@ -30,7 +26,7 @@ public:
     // Commits the open cell editor as leaving its cell does; false when refused.
     virtual bool commitOpenEditor() = 0;
     virtual bool transferRunning() const = 0;
-    virtual void setLinkFactory(LinkFactory factory) = 0;
+    virtual void setLinkFactory(program::LinkFactory factory) = 0;
 
 signals:
     void transferRunningChanged(bool running);

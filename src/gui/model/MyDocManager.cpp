@@ -246,7 +246,7 @@ bool CMyDocManager::confirmDiscard(DocumentFrame* frame, QWidget* parent,
     return false;
 }
 
-void CMyDocManager::setLinkFactory(DocumentFrame::LinkFactory factory) {
+void CMyDocManager::setLinkFactory(program::LinkFactory factory) {
     m_linkFactory = std::move(factory);
     for (DocumentFrame* frame : frames())
         frame->setLinkFactory(m_linkFactory);

@@ -74,7 +74,7 @@ public:
     bool transferRunning() const;
 
     // The serial link every later transfer uses (tests give a simulated one).
-    void setLinkFactory(DocumentFrame::LinkFactory factory);
+    void setLinkFactory(program::LinkFactory factory);
 
     // Files dropped on `window` open as by File Open.
     void acceptDrops(QWidget* window);
@@ -112,7 +112,7 @@ private:
     RecentFileList m_recentFiles;
     program::PortOverrides m_portOverrides;
     FrameFactory m_frameFactory;
-    DocumentFrame::LinkFactory m_linkFactory;
+    program::LinkFactory m_linkFactory;
     QPointer<DocumentFrame> m_active;
     int m_transfersRunning = 0;
 };
