@@ -149,11 +149,10 @@ std::optional<std::string> outputProblem(const std::filesystem::path& out) {
         if (::access(out.c_str(), W_OK) != 0)
             return "cannot write " + out.string() + ": " + std::strerror(errno);
     }
-    std::filesystem::path folder = out.parent_path();
-    if (folder.empty())
-        folder = ".";
-    if (::access(folder.c_str(), W_OK | X_OK) != 0 || !canReplaceFile(out))
-        return "cannot write " + out.string() + ": " + std::strerror(errno);
+    // The folder must take the temporary file a save renames over `out`.
+    errno = 0;
+    if (!canReplaceFile(out))
+        return "cannot write " + out.string() + ": " + std::strerror(errno != 0 ? errno : EACCES);
     return std::nullopt;
 }
 
