@@ -23,10 +23,6 @@ inline constexpr int NavigationTree = 1030;
 inline constexpr int LanguageEnglish = 1076;
 inline constexpr int LanguageChinese = 1077;
 
-// Key Assignment dialog: the four side-key choices.
-inline constexpr int FirstSideKeyChoice = 1076;
-inline constexpr int LastSideKeyChoice = 1079;
-
 // Port Setting: port n's button has the id FirstPortButton - 1 + n.
 inline constexpr int FirstPortButton = 1007;
 
