@@ -1,0 +1,151 @@
+#include "ShellTestSupport.h"
+
+#include "app/MainFrame.h"
+#include "app/ProgramApp.h"
+#include "common/CommandIds.h"
+#include "common/ControlIds.h"
+#include "common/HelpProperties.h"
+#include "help/HelpContexts.h"
+#include "help/HelpController.h"
+#include "help/HelpViewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+const QByteArray DefaultSettings = "[Setup]\r\nLanguage=English\r\nShowLang=1\r\n"
+                                   "[English]\r\nTitle=Installed\r\n";
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The program as a package installs it: nothing beside <prefix>/bin/Program, the
+// packs, help files and the default Program.ini in <prefix>/share/program, and the
+// user's configuration folder still empty.
+struct InstalledProgram {
+    QTemporaryDir root;
+    QString share = root.filePath(QStringLiteral("usr/share/program/"));
+    QString defaultFile = share + QStringLiteral("Program.ini");
+    QString configFolder = root.filePath(QStringLiteral("home/config"));
+    QString userFile = configFolder + QStringLiteral("/Program/Program.ini");
+
+    InstalledProgram() {
+        QDir().mkpath(root.filePath(QStringLiteral("usr/bin")));
+        writeFile(defaultFile, DefaultSettings);
+        for (const char* name : {"English.rcc", "Chinese.rcc", "enHelp.qch"})
+            QFile::copy(QStringLiteral(PROGRAM_BIN_DIR "/") + name, share + name);
+    }
+    QStringList arguments() const {
+        return {root.filePath(QStringLiteral("usr/bin/Program")), QStringLiteral("--no-splash")};
+    }
+};
+
+// Sets an environment variable for one test and puts the old value back.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const QString& value) : m_name(name) {
+        if (qEnvironmentVariableIsSet(name))
+            m_old = qgetenv(name);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~EnvironmentVariable() {
+        if (m_old)
+            qputenv(m_name, *m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<QByteArray> m_old;
+};
+
+// The settings line of the About box of a started program.
+QString aboutSettingsLine(CProgramApp& app) {
+    QString line;
+    ModalAnswerer answers;
+    answers.then([&line](QDialog* box) {
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            if (label->property(helpproperty::ControlId).toInt() == control::AboutSettingsFile)
+                line = label->isVisibleTo(box) ? label->text() : QString();
+        box->reject();
+    });
+    app.mainFrame()->onCommand(command::About);
+    return line;
+}
+
+} // namespace
+
+class InstalledLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void settingsAreTheUsersOwnCopyOfTheDefault();
+    void withoutAHomeFolderTheDefaultIsReadAndNothingWritten();
+};
+
+void InstalledLayoutTest::settingsAreTheUsersOwnCopyOfTheDefault() {
+    InstalledProgram installed;
+    EnvironmentVariable config("XDG_CONFIG_HOME", installed.configFolder);
+    {
+        CProgramApp app;
+        QVERIFY(app.initInstance(installed.arguments()));
+        QVERIFY(!app.state().paths.portable);
+        QCOMPARE(app.mainFrame()->windowTitle(), QString("Installed"));
+        QCOMPARE(readFile(installed.userFile), DefaultSettings);
+        QCOMPARE(aboutSettingsLine(app), "Settings: " + installed.userFile);
+
+        // The manual comes from the shared folder too.
+        app.requestHelp(helpcontext::DefaultTopic);
+        HelpViewer* viewer = app.help()->viewer(QStringLiteral("enHelp.qch"));
+        QVERIFY(viewer && viewer->isAvailable());
+        QCOMPARE(viewer->helpFile(), installed.share + "enHelp.qch");
+
+        app.state().squelchWrite = true;
+        app.exitInstance();
+    }
+    QVERIFY(readFile(installed.userFile).contains("EnableSql=1"));
+    QCOMPARE(readFile(installed.defaultFile), DefaultSettings);
+
+    // The next start reads the user's file, not the default.
+    writeFile(installed.userFile, "[Setup]\r\nLanguage=Chinese\r\n");
+    CProgramApp again;
+    QVERIFY(again.initInstance(installed.arguments()));
+    QCOMPARE(again.state().language, program::Language::Chinese);
+}
+
+void InstalledLayoutTest::withoutAHomeFolderTheDefaultIsReadAndNothingWritten() {
+    InstalledProgram installed;
+    EnvironmentVariable config("XDG_CONFIG_HOME", QString());
+    EnvironmentVariable home("HOME", QString());
+    {
+        CProgramApp app;
+        QVERIFY(app.initInstance(installed.arguments()));
+        QCOMPARE(app.mainFrame()->windowTitle(), QString("Installed"));
+        QCOMPARE(aboutSettingsLine(app), "Settings: " + installed.defaultFile);
+        app.state().squelchWrite = true;
+        app.exitInstance();
+    }
+    QCOMPARE(readFile(installed.defaultFile), DefaultSettings);
+    QVERIFY(!QFileInfo::exists(installed.configFolder));
+}
+
+GUI_TEST(InstalledLayoutTest);
+#include "InstalledLayoutTest.moc"
