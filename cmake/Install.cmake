@@ -124,15 +124,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Program developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "programming tool for a VHF/UHF FM hand-held radio")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "programming tool for a VHF/UHF FM hand-held radio
- Program reads the 4096-byte configuration memory of a VHF/UHF FM hand-held
- two-way radio over its programming cable, edits its channels, features,
- signalling and service tuning, saves it as a .dat file, prints a listing and
- writes it back. English and Chinese user interface and manual.
- .
- program-cli does the same without a window, for scripts and backups;
- radio-sim is a radio on a pseudo-terminal for trying the program without one.")
+# The long description; CPack indents it and puts the summary above it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Program reads the 4096-byte configuration memory of a VHF/UHF FM hand-held
+two-way radio over its programming cable, edits its channels, features,
+signalling and service tuning, saves it as a .dat file, prints a listing and
+writes it back. English and Chinese user interface and manual.
+
+program-cli does the same without a window, for scripts and backups;
+radio-sim is a radio on a pseudo-terminal for trying the program without one.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)

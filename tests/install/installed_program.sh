@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built program into a staging folder as the package does (prefix
 # /usr), checks the desktop entry and AppStream data with the desktop's own
-# validators, then starts the installed Program as a user would: under a virtual
-# X server, with a home folder of its own and nothing beside the executable.
+# validators, then starts the installed Program under a virtual X server with a
+# home folder of its own and nothing beside the executable.
 # Usage: installed_program.sh <build folder> <application id> <artifact folder>
 set -euo pipefail
 build=$1
@@ -61,75 +61,9 @@ default_before=$(sha256sum <"$default")
 grep -qF "settings: $default (the installed default" "$work/version" ||
     { cat "$work/version"; fail "program-cli --version does not name the default"; }
 
-export QT_QPA_PLATFORM=xcb
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/../gui/shell/x11-leaks.supp"
-inner="$work/inner.sh"
-cat >"$inner" <<'INNER'
-set -euo pipefail
-program=$1
-artifacts=$2
-for _ in $(seq 1 300); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "the virtual X server never answered"; exit 1; }
-"$program" --no-splash &
-pid=$!
-# The main window is the one as wide as the screen: a message box that the
-# language pack is missing would be a window of the program too.
-main_window() {
-    local id width
-    for id in $(xdotool search --onlyvisible --class '^Program$' 2>/dev/null); do
-        width=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-        if [ "${width:-0}" -ge 800 ]; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
-window=""
-for _ in $(seq 1 300); do
-    window=$(main_window || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || { echo "Program ended before showing its main window"; exit 1; }
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "no main window within 30 s"; kill "$pid"; exit 1; }
-sleep 1
-import -window root "$artifacts/installed-main-window.png"
-# F1 opens the manual from the installed folder.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key F1
-help=""
-for _ in $(seq 1 100); do
-    help=$(xdotool search --onlyvisible --name '^Help$' 2>/dev/null | head -n 1 || true)
-    [ -n "$help" ] && break
-    sleep 0.1
-done
-[ -n "$help" ] || { echo "F1 opened no help window"; kill "$pid"; exit 1; }
-sleep 1
-import -window root "$artifacts/installed-help.png"
-xdotool windowclose "$help" 2>/dev/null || true
-sleep 0.3
-# File > Exit, as a user closes it.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+f
-sleep 0.3
-xdotool key x 2>/dev/null || true
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "Program did not close from File > Exit"
-    kill "$pid"
-    exit 1
-fi
-wait "$pid"
-INNER
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" \
-    bash "$inner" "$prefix/bin/Program" "$artifacts" || fail "the installed Program"
+# Started as a user starts it: it must find its packs in share/program to show its
+# main window, and it writes its settings back when closed from File > Exit.
+"$here/../gui/shell/program_smoke.sh" "$prefix/bin/Program" "$artifacts" || fail "the installed Program"
 
 [ -f "$user_ini" ] || fail "no Program.ini of the user's own at $user_ini"
 grep -q '^Language=English' "$user_ini" || fail "the user's copy does not hold the default's values"
