@@ -15,10 +15,10 @@ using program::features::Msk;
 
 const QString HexDigits = QStringLiteral("0-9A-F");
 
-// The number column is a heading: blue, centred, not editable.
+// The number column is a heading: blue, centred, never current.
 QTableWidgetItem* numberItem(int number) {
     auto* item = new QTableWidgetItem(QString::number(number));
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::NoItemFlags);
     item->setTextAlignment(Qt::AlignCenter);
     item->setForeground(QColor(0, 70, 213));
     return item;
