@@ -59,11 +59,11 @@ int runPrint(const Words& words) {
 
     const std::filesystem::path tool = ownFolder() / "program-print";
     if (::access(tool.c_str(), X_OK) != 0)
-        return fail(ExitFailure, "print: " + tool.string() +
-                                     " is missing; it comes with the desktop program");
+        return fail(ExitFailure,
+                    "print: " + tool.string() + " is missing; it comes with the desktop program");
     const std::string owner = line->value("--owner");
-    const char* argv[] = {tool.c_str(),     in.c_str(),    out.c_str(), sections.c_str(),
-                          lang.c_str(),     owner.c_str(), nullptr};
+    const char* argv[] = {tool.c_str(), in.c_str(),    out.c_str(), sections.c_str(),
+                          lang.c_str(), owner.c_str(), nullptr};
     ::execv(tool.c_str(), const_cast<char* const*>(argv));
     return fail(ExitFailure, "print: cannot start " + tool.string() + ": " + std::strerror(errno));
 }

@@ -17,9 +17,9 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"new", runNew},   {"channels", runChannels}, {"save-as", runSaveAs}, {"edit", runEdit},
-    {"info", runInfo}, {"read", runRead},         {"write", runWrite},    {"service", runService},
-    {"print", runPrint},
+    {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
+    {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
+    {"write", runWrite}, {"service", runService},   {"print", runPrint},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]

@@ -37,8 +37,8 @@ void line(PageBuilder& page, int row, int labelX, int valueX, const BilingualTex
 
 std::string fixed(double value, int width, int precision) {
     char digits[64];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value,
-                                      std::chars_format::fixed, precision);
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
     std::string text(digits, result.ptr);
     if (int(text.size()) < width)
         text.insert(0, std::size_t(width) - text.size(), ' ');
@@ -80,8 +80,7 @@ void PageBuilder::footer(const std::string& owner, int page, int pages) {
     const int l = m_lines.title;
     // The footer is set in the body font, like the lines of the page above it.
     text(10 * c, 36 * l, FontRole::Body, owner);
-    text(45 * c, 36 * l, FontRole::Body,
-         "Page " + number(page) + " of " + number(pages));
+    text(45 * c, 36 * l, FontRole::Body, "Page " + number(page) + " of " + number(pages));
 }
 
 // --- DTMF ----------------------------------------------------------------------
@@ -182,8 +181,9 @@ void optionalPage(PageBuilder& page, const CodeplugImage& image) {
     const Texts scanModes{{"To", "时间"}, {"Co", "载波"}, {"Se", "搜索"}};
     const char* const steps[] = {"5k", "6.25k", "10k", "12.5k", "25k"};
     const auto pickAt = [&page](const Texts& texts, int position) -> std::string {
-        return position >= 0 && position < int(texts.size()) ? page.pick(texts[std::size_t(position)])
-                                                              : std::string();
+        return position >= 0 && position < int(texts.size())
+                   ? page.pick(texts[std::size_t(position)])
+                   : std::string();
     };
     const auto offOrNumber = [&page](int position, int factor) {
         return position == 0 ? page.pick(Off) : number(position * factor);
@@ -265,8 +265,8 @@ void twoToneDecodePage(PageBuilder& page, const CodeplugImage& image) {
     for (int j = 0; j < int(imagemap::TwoToneDecodeEntryCount); ++j) {
         const int m = j % 2;
         const int r = j / 2;
-        const std::size_t at =
-            imagemap::TwoToneDecodeEntries.offset + imagemap::TwoToneDecodeEntrySize * std::size_t(j);
+        const std::size_t at = imagemap::TwoToneDecodeEntries.offset +
+                               imagemap::TwoToneDecodeEntrySize * std::size_t(j);
         const int labelX = 4 * c + 32 * c * m;
         const int valueX = 26 * c + 32 * c * m;
         page.body(3 * c + 32 * c * m, 4 + 9 * r, "2-Tone " + number(j + 1) + ":");

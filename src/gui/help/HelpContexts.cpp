@@ -29,7 +29,11 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
-             << control::UnsavedChangesQuestion;
+             << control::UnsavedChangesQuestion
+             // PrintList.
+             << control::PrintDtmf << control::PrintMsk << control::PrintOptional
+             << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
+             << control::PrintClearAll;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

@@ -19,9 +19,9 @@ constexpr int RuleWidth = 10;
 } // namespace
 
 PageRenderer::PageRenderer(const QPaintDevice& device)
-    : m_device(device), m_dpiX(device.logicalDpiX()), m_dpiY(device.logicalDpiY()),
-      m_area{int(device.width() * TwipsPerInch / m_dpiX),
-             int(device.height() * TwipsPerInch / m_dpiY)},
+    : m_device(device), m_dpiX(device.logicalDpiX()),
+      m_dpiY(device.logicalDpiY()), m_area{int(device.width() * TwipsPerInch / m_dpiX),
+                                           int(device.height() * TwipsPerInch / m_dpiY)},
       m_title(makeFont(FontRole::Title)), m_body(makeFont(FontRole::Body)) {
     const auto lineOf = [this](const QFont& font) {
         const QFontMetricsF metrics(font, &m_device);

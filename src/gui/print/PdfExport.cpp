@@ -11,8 +11,8 @@
 namespace pdfexport {
 
 QPageLayout defaultLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
 }
 
 QString write(const program::print::PrintJob& job, const QString& path, const QPageLayout& layout) {

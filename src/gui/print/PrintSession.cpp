@@ -34,8 +34,7 @@ void printPages(const PrintJob& job, QPrinter& printer, int from, int to) {
 
 } // namespace
 
-PrintSession::PrintSession(QObject* parent)
-    : QObject(parent), m_printer(QPrinter::HighResolution) {
+PrintSession::PrintSession(QObject* parent) : QObject(parent), m_printer(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("PrintSession"));
 }
 
@@ -104,8 +103,8 @@ void PrintSession::exportPdf(const program::print::Listing& listing, QWidget* pa
     const auto job = prepare(listing, parent);
     if (!job)
         return;
-    QString path = QFileDialog::getSaveFileName(parent, tr("Export PDF"), QString(),
-                                                tr("PDF files (*.pdf)"));
+    QString path =
+        QFileDialog::getSaveFileName(parent, tr("Export PDF"), QString(), tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

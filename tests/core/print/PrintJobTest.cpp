@@ -61,11 +61,11 @@ TEST(PrintJob, InitialSelectionWithTwelveChannels) {
     EXPECT_TRUE(shows(first, "Dealer Ltd"));
 
     EXPECT_EQ(channelHeadings(print.layOut(2, Area, Lines)),
-              (std::vector<std::string>{"Channel 2:", "Channel 3:", "Channel 5:", "Channel 8:",
-                                        "Channel 13:"}));
+              (std::vector<std::string>{
+                  "Channel 2:", "Channel 3:", "Channel 5:", "Channel 8:", "Channel 13:"}));
     EXPECT_EQ(channelHeadings(print.layOut(3, Area, Lines)),
-              (std::vector<std::string>{"Channel 21:", "Channel 34:", "Channel 40:",
-                                        "Channel 41:", "Channel 60:"}));
+              (std::vector<std::string>{
+                  "Channel 21:", "Channel 34:", "Channel 40:", "Channel 41:", "Channel 60:"}));
     const Page last = print.layOut(4, Area, Lines);
     EXPECT_EQ(channelHeadings(last), (std::vector<std::string>{"Channel 100:", "Channel FR:"}));
     EXPECT_TRUE(shows(last, "Page 4 of 4"));
@@ -84,10 +84,10 @@ TEST(PrintJob, PagesFollowTheSectionOrder) {
     Selection all;
     all.chosen.fill(true);
     EXPECT_EQ(totalPages(all, 6), 7);
-    const std::vector<PagePlace> expected{
-        {Section::Dtmf, 1},    {Section::Msk, 1},      {Section::Optional, 1},
-        {Section::TwoTone, 1}, {Section::TwoTone, 2},  {Section::Channels, 1},
-        {Section::Channels, 2}};
+    const std::vector<PagePlace> expected{{Section::Dtmf, 1},     {Section::Msk, 1},
+                                          {Section::Optional, 1}, {Section::TwoTone, 1},
+                                          {Section::TwoTone, 2},  {Section::Channels, 1},
+                                          {Section::Channels, 2}};
     for (int page = 1; page <= 7; ++page)
         EXPECT_EQ(locatePage(all, 6, page), expected[std::size_t(page - 1)]) << "page " << page;
 
@@ -129,8 +129,9 @@ TEST(PrintJob, FrameAndFonts) {
                                       {5 * c, 880, 60 * c, 880},
                                       {5 * c, 36 * 380 - 190, 60 * c, 36 * 380 - 190}};
     EXPECT_EQ(std::vector<RuleItem>(page.rules.begin(), page.rules.begin() + 3), frame);
-    const auto footer = std::find_if(page.texts.begin(), page.texts.end(),
-                                     [](const TextItem& item) { return item.text == "Page 1 of 2"; });
+    const auto footer =
+        std::find_if(page.texts.begin(), page.texts.end(),
+                     [](const TextItem& item) { return item.text == "Page 1 of 2"; });
     ASSERT_NE(footer, page.texts.end());
     EXPECT_EQ(footer->y, 36 * 380);
 

@@ -86,16 +86,16 @@ TEST(OptionalPage, FollowsTheOptionalFeaturesDialog) {
     CodeplugImage image = factoryDefaults();
     Page page = pageOf(Section::Optional, image);
     const std::pair<const char*, const char*> fresh[] = {
-        {"Back Light:", "Auto"},     {"Back Light Color:", "Purple"},
-        {"Display mode:", "3"},      {"Key lock:", "Manual"},
-        {"Priority channel:", "Off"}, {"Scan mode:", "Co"},
-        {"Squelch level:", "4"},     {"Step:", "5k"},
-        {"Time-out Timer:", "30"},   {"Vox Gain Level:", "Off"},
+        {"Back Light:", "Auto"},        {"Back Light Color:", "Purple"},
+        {"Display mode:", "3"},         {"Key lock:", "Manual"},
+        {"Priority channel:", "Off"},   {"Scan mode:", "Co"},
+        {"Squelch level:", "4"},        {"Step:", "5k"},
+        {"Time-out Timer:", "30"},      {"Vox Gain Level:", "Off"},
         {"Voice annunciation:", "Off"}, {"Frequency Mode:", "On"},
-        {"MSK Type:", "MSK-I"},      {"Battery saver:", "On"},
-        {"Beep tone:", "On"},        {"Scrambler:", "Off"},
-        {"Keypad Lock:", "Off"},     {"Display PTT ID:", "Off"},
-        {"PTT ID type:", "DTMF"},    {"Beginning of Trasmit:", ""},
+        {"MSK Type:", "MSK-I"},         {"Battery saver:", "On"},
+        {"Beep tone:", "On"},           {"Scrambler:", "Off"},
+        {"Keypad Lock:", "Off"},        {"Display PTT ID:", "Off"},
+        {"PTT ID type:", "DTMF"},       {"Beginning of Trasmit:", ""},
         {"End of transmit:", ""}};
     for (const auto& [label, value] : fresh)
         EXPECT_EQ(valueOf(page, label), value) << label;
@@ -120,15 +120,24 @@ TEST(OptionalPage, FollowsTheOptionalFeaturesDialog) {
     putText(image, 0xC60, 16, "EOT-16-CHARACTER");
     page = pageOf(Section::Optional, image);
     const std::pair<const char*, const char*> changed[] = {
-        {"Back Light:", "On"},         {"Back Light Color:", "Orangle"},
-        {"Display mode:", "4"},        {"Priority channel:", "128"},
-        {"Scan mode:", "Se"},          {"Step:", "25k"},
-        {"Time-out Timer:", "270"},    {"Vox Gain Level:", "3"},
-        {"MSK Type:", "MSK-II"},       {"Battery saver:", "Off"},
-        {"Beep tone:", "Off"},         {"Keypad Lock:", "On"},
-        {"Voice annunciation:", "English"}, {"Frequency Mode:", "Off"},
-        {"Scrambler:", "On"},          {"Display PTT ID:", "On"},
-        {"PTT ID type:", "MSK"},       {"Beginning of Trasmit:", "BOT-1"},
+        {"Back Light:", "On"},
+        {"Back Light Color:", "Orangle"},
+        {"Display mode:", "4"},
+        {"Priority channel:", "128"},
+        {"Scan mode:", "Se"},
+        {"Step:", "25k"},
+        {"Time-out Timer:", "270"},
+        {"Vox Gain Level:", "3"},
+        {"MSK Type:", "MSK-II"},
+        {"Battery saver:", "Off"},
+        {"Beep tone:", "Off"},
+        {"Keypad Lock:", "On"},
+        {"Voice annunciation:", "English"},
+        {"Frequency Mode:", "Off"},
+        {"Scrambler:", "On"},
+        {"Display PTT ID:", "On"},
+        {"PTT ID type:", "MSK"},
+        {"Beginning of Trasmit:", "BOT-1"},
         {"End of transmit:", "EOT-16-CHARACTER"}};
     for (const auto& [label, value] : changed)
         EXPECT_EQ(valueOf(page, label), value) << label;
@@ -235,8 +244,8 @@ TEST(TwoTonePages, EncodeTimingAndTones) {
 
 TEST(ChannelPage, GridTextsOfEachChannel) {
     ChannelTable table;
-    table.setRow(7, {"145.12500", "145.72500", "88.5", "D023N", "REPEAT", "High", "Wide", "Yes",
-                     "Carrier"});
+    table.setRow(
+        7, {"145.12500", "145.72500", "88.5", "D023N", "REPEAT", "High", "Wide", "Yes", "Carrier"});
     table.setRow(129, {"446.00625", "446.00625", "None", "None", "", "Low", "Narrow", "No", "Off"});
     const Listing listing{factoryDefaults(), table, Language::English, {}};
     Selection selection;

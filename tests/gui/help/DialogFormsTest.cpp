@@ -12,10 +12,12 @@
 #include "link/ProgressDlg.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
+#include "print/PrintListDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -86,6 +88,9 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     LanguageDlg choice(program::Language::English);
     faults << unreachableControls(&choice);
 
+    PrintListDlg printList;
+    faults << unreachableControls(&printList);
+
     AboutDlg about({QStringLiteral("About"), QStringLiteral("Version 1"), QStringLiteral("(C)"),
                     QStringLiteral("Owner")},
                    QString(), nullptr);
@@ -109,7 +114,16 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     CPortSettingDlg port(state, settings, {});
     CProgressDlg progress;
     LanguageDlg choice(program::Language::English);
+    PrintListDlg printList;
+    using program::print::Section;
     const QList<QPair<QWidget*, int>> ids = {
+        {printList.checkBox(Section::Dtmf), control::PrintDtmf},
+        {printList.checkBox(Section::Msk), control::PrintMsk},
+        {printList.checkBox(Section::Optional), control::PrintOptional},
+        {printList.checkBox(Section::TwoTone), control::PrintTwoTone},
+        {printList.checkBox(Section::Channels), control::PrintChannelInfo},
+        {printList.findChild<QWidget*>(QStringLiteral("selectAllButton")), control::PrintSelectAll},
+        {printList.findChild<QWidget*>(QStringLiteral("clearAllButton")), control::PrintClearAll},
         {progress.startButton(), control::ProgressStart},
         {progress.cancelButton(), control::ProgressCancel},
         {progress.statusLabel(), control::ProgressStatus},
