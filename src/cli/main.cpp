@@ -19,7 +19,8 @@ struct Verb {
 constexpr Verb kVerbs[] = {
     {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
     {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
-    {"write", runWrite}, {"service", runService},   {"print", runPrint},
+    {"write", runWrite}, {"service", runService},   {"settings", runSettings},
+    {"set", runSet},     {"diff", runDiff},         {"print", runPrint},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
@@ -38,6 +39,18 @@ Codeplug files (.dat, exactly 4096 bytes):
                                    the printed listing as a PDF (A4): LIST is some of
                                    dtmf,msk,optional,2tone,channels (default
                                    optional,channels); --owner is the footer's text
+
+Settings of the editors (Optional Features, Key Assignment, MSK, ...) by key:
+  settings FILE.dat [--lang en|zh] [--section NAME]
+                                   print every key as key=value, the value as the editor
+                                   shows it (sections: optional, keys, msk, ...)
+  set FILE.dat KEY=VALUE [KEY=VALUE...] [--service-code CODE]
+                                   change fields as the editors would (all or none) and
+                                   save the file; a value the editor would not show as
+                                   given is refused; params.* keys need the service code
+  diff A.dat B.dat [--lang en|zh]  print every key and channel cell whose shown value
+                                   differs ("key: A -> B", channel cells as
+                                   channel.ROW.COLUMN); exit 0 same, 1 different, 2 trouble
 
 Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
   read OUT.dat [--template FILE.dat] [--retries N]

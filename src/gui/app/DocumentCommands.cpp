@@ -4,6 +4,9 @@
 #include "app/MainFrame.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
+#include "features/KeyAssignDlg.h"
+#include "features/MskDlg.h"
+#include "features/OptionalFeaturesDlg.h"
 #include "model/ProgramDoc.h"
 #include "print/PrintSession.h"
 
@@ -32,6 +35,15 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     // Each editor works on a copy of the image and hands it back through
     // CProgramDoc::applyEdit, which makes the change one step of the document.
     switch (id) {
+    case command::OptionalFeatures:
+        COptionalFeaturesDlg::edit(doc, parent);
+        return true;
+    case command::Msk:
+        CMskDlg::edit(doc, parent);
+        return true;
+    case command::KeyAssignment:
+        CKeyAssignDlg::edit(doc, parent);
+        return true;
     case command::FilePrint:
         printSession(doc, parent).print(listingOf(doc, parent), parent);
         return true;

@@ -30,6 +30,17 @@ QList<int> all() {
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::UnsavedChangesQuestion
+             // Optional Features, MSK (Key Assignment's buttons lead to its command).
+             << control::OptionalBackLight << control::OptionalBackLightColor
+             << control::OptionalDisplayMode << control::OptionalKeyLock
+             << control::OptionalPriorityChannel << control::OptionalVoxGain
+             << control::OptionalPowerOnStyle << control::OptionalScanMode
+             << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
+             << control::OptionalTotPreAlert << control::OptionalBeep
+             << control::OptionalBatterySaver << control::OptionalStopwatch << control::OptionalTail
+             << control::OptionalOrangeKey << control::OptionalPassword << control::OptionalStrSet
+             << control::OptionalAllowReset << control::MskIdCode
+             << control::MskCallList
              // PrintList.
              << control::PrintDtmf << control::PrintMsk << control::PrintOptional
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
