@@ -57,15 +57,22 @@ int runPrint(const Words& words) {
         return fail(ExitFailure, "print: nothing to print: the sections chosen have no pages "
                                  "(no channel has a receive frequency)");
 
-    const std::filesystem::path tool = ownFolder() / "program-print";
-    if (::access(tool.c_str(), X_OK) != 0)
-        return fail(ExitFailure,
-                    "print: " + tool.string() + " is missing; it comes with the desktop program");
+    // program-print beside program-cli (the build folder, an installed bin/), else
+    // the one on the PATH.
+    const std::filesystem::path beside = ownFolder() / "program-print";
+    const bool found = ::access(beside.c_str(), X_OK) == 0;
+    const std::string tool = found ? beside.string() : std::string("program-print");
     const std::string owner = line->value("--owner");
     const char* argv[] = {tool.c_str(), in.c_str(),    out.c_str(), sections.c_str(),
                           lang.c_str(), owner.c_str(), nullptr};
-    ::execv(tool.c_str(), const_cast<char* const*>(argv));
-    return fail(ExitFailure, "print: cannot start " + tool.string() + ": " + std::strerror(errno));
+    if (found)
+        ::execv(tool.c_str(), const_cast<char* const*>(argv));
+    else
+        ::execvp(tool.c_str(), const_cast<char* const*>(argv));
+    return fail(ExitFailure, "print: cannot start program-print (" +
+                                 std::string(std::strerror(errno)) +
+                                 "); it comes with the desktop program and belongs beside "
+                                 "program-cli");
 }
 
 } // namespace program::cli
