@@ -40,6 +40,7 @@ int runInfo(const Words& words);
 int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
+int runPrint(const Words& words);
 
 int runSettings(const Words& words);
 int runSet(const Words& words);

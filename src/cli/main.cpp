@@ -21,7 +21,7 @@ constexpr Verb kVerbs[] = {
     {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
     {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
     {"write", runWrite}, {"service", runService},   {"settings", runSettings},
-    {"set", runSet},     {"diff", runDiff},
+    {"set", runSet},     {"diff", runDiff},         {"print", runPrint},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
@@ -36,6 +36,10 @@ Codeplug files (.dat, exactly 4096 bytes):
                                    apply one grid edit (ROW 1..129, 129 is "Fr";
                                    COLUMN 1..9) and save the file
   info FILE.dat                    band limits, radio type, password, channels in use
+  print FILE.dat OUT.pdf [--sections LIST] [--lang en|zh] [--owner TEXT]
+                                   the printed listing as a PDF (A4): LIST is some of
+                                   dtmf,msk,optional,2tone,channels (default
+                                   optional,channels); --owner is the footer's text
 
 Settings of the editors (Optional Features, Key Assignment, MSK, ...) by key:
   settings FILE.dat [--lang en|zh] [--section NAME]

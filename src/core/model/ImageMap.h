@@ -29,6 +29,11 @@ inline constexpr Region OptionalFeatures{0xC40, 10};
 // Feature flag bytes; bits of 0xC70 belong to DTMF, bits 0-1 of 0xC72 to the side key.
 inline constexpr Region FeatureFlags{0xC70, 4};
 
+// The PTT ID texts the radio sends at the beginning and at the end of a
+// transmission; no editor changes them, the printed listing shows them.
+inline constexpr Region PttIdBeginning{0xC50, 16};
+inline constexpr Region PttIdEnd{0xC60, 16};
+
 // MSK own ID code and MSK call list.
 inline constexpr Region Msk{0xC80, 0x28};
 

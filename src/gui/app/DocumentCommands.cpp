@@ -1,12 +1,35 @@
 #include "app/DocumentCommands.h"
 
+#include "app/FrameHost.h"
+#include "app/MainFrame.h"
 #include "common/CommandIds.h"
+#include "common/SettingsText.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "model/ProgramDoc.h"
+#include "print/PrintSession.h"
 
 #include <QWidget>
+
+namespace {
+
+// The listing of the document as it stands, with the owner text of the footer
+// from the language's section of the settings.
+program::print::Listing listingOf(const CProgramDoc& doc, QWidget* parent) {
+    QString owner;
+    if (auto* frame = qobject_cast<CMainFrame*>(parent))
+        owner = frame->host().languageSetting("Copyrights Owner");
+    return {doc.image(), doc.table(), doc.state().language, owner.toStdString()};
+}
+
+PrintSession& printSession(const CProgramDoc& doc, QWidget* parent) {
+    PrintSession& session = PrintSession::of(parent);
+    session.setMessageCaption(captionFromSettings(doc.state().messageCaption));
+    return session;
+}
+
+} // namespace
 
 bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     // Each editor works on a copy of the image and hands it back through
@@ -21,7 +44,20 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     case command::KeyAssignment:
         CKeyAssignDlg::edit(doc, parent);
         return true;
+    case command::FilePrint:
+        printSession(doc, parent).print(listingOf(doc, parent), parent);
+        return true;
+    case command::FilePrintPreview:
+        printSession(doc, parent).preview(listingOf(doc, parent), parent);
+        return true;
+    case command::FileExportPdf:
+        printSession(doc, parent).exportPdf(listingOf(doc, parent), parent);
+        return true;
     default:
         return false;
     }
+}
+
+void runPrintSetup(QWidget* parent) {
+    PrintSession::of(parent).pageSetup(parent);
 }

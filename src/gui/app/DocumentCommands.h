@@ -7,3 +7,6 @@ class QWidget;
 // editors of the optional features, the signalling and the service settings, and
 // printing. Returns false when `id` is none of them.
 bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent);
+
+// File > Print Setup: the printer's page setup, with or without a document.
+void runPrintSetup(QWidget* parent);

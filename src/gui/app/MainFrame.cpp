@@ -175,6 +175,9 @@ void CMainFrame::onCommand(int id) {
     case command::AppExit:
         close();
         break;
+    case command::FilePrintSetup:
+        runPrintSetup(this); // also without a document, as the framework's
+        break;
     case command::ChannelInformation:
         m_docManager->showActive();
         break;

@@ -27,6 +27,9 @@ public:
 
     void onCommand(int id);
 
+    // The application that made the window: settings, menus, help.
+    FrameHost& host() const { return m_app; }
+
     QMdiArea* mdiArea() const { return m_mdiArea; }
     NavigationBar* navigationBar() const { return m_navigationBar; }
     QToolBar* toolBar() const { return m_toolBar; }

@@ -16,6 +16,7 @@ inline constexpr int FileSaveAs = 57604;
 inline constexpr int FilePrintSetup = 57606;
 inline constexpr int FilePrint = 57607;
 inline constexpr int FilePrintPreview = 57609;
+inline constexpr int FileExportPdf = 32810; // the printed listing as a PDF file
 inline constexpr int AppExit = 57665;
 
 // Sections of the codeplug and their editors
@@ -57,6 +58,7 @@ inline constexpr std::array All = {
     FilePrintSetup,
     FilePrint,
     FilePrintPreview,
+    FileExportPdf,
     AppExit,
     ChannelInformation,
     OptionalFeatures,

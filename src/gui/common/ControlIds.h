@@ -31,6 +31,15 @@ inline constexpr int FirstPortButton = 1007;
 // topic that explains the three answers.
 inline constexpr int UnsavedChangesQuestion = 1250;
 
+// PrintList: the five sections of the listing and the two buttons that set them.
+inline constexpr int PrintDtmf = 1045;
+inline constexpr int PrintMsk = 1246;
+inline constexpr int PrintOptional = 1247;
+inline constexpr int PrintTwoTone = 1248;
+inline constexpr int PrintChannelInfo = 1249;
+inline constexpr int PrintSelectAll = 1279;
+inline constexpr int PrintClearAll = 1280;
+
 // Progress window of a whole-image transfer.
 inline constexpr int ProgressStart = OkButton;
 inline constexpr int ProgressCancel = CancelButton;

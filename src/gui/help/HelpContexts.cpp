@@ -41,7 +41,11 @@ QList<int> all() {
              << control::OptionalBatterySaverHelp << control::OptionalStopwatchHelp
              << control::OptionalTailHelp << control::OptionalOrangeKey << control::OptionalPassword
              << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
-             << control::MskCallList;
+             << control::MskCallList
+             // PrintList.
+             << control::PrintDtmf << control::PrintMsk << control::PrintOptional
+             << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
+             << control::PrintClearAll;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

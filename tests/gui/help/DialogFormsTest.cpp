@@ -15,10 +15,12 @@
 #include "link/ProgressDlg.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
+#include "print/PrintListDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +98,8 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     LanguageDlg choice(program::Language::English);
     faults << unreachableControls(&choice);
 
+    PrintListDlg printList;
+    faults << unreachableControls(&printList);
     const auto shown = language == QLatin1String("Chinese") ? program::Language::Chinese
                                                             : program::Language::English;
     COptionalFeaturesDlg features(program::features::OptionalFeatures{}, shown);
@@ -128,7 +132,16 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     CPortSettingDlg port(state, settings, {});
     CProgressDlg progress;
     LanguageDlg choice(program::Language::English);
+    PrintListDlg printList;
+    using program::print::Section;
     const QList<QPair<QWidget*, int>> ids = {
+        {printList.checkBox(Section::Dtmf), control::PrintDtmf},
+        {printList.checkBox(Section::Msk), control::PrintMsk},
+        {printList.checkBox(Section::Optional), control::PrintOptional},
+        {printList.checkBox(Section::TwoTone), control::PrintTwoTone},
+        {printList.checkBox(Section::Channels), control::PrintChannelInfo},
+        {printList.findChild<QWidget*>(QStringLiteral("selectAllButton")), control::PrintSelectAll},
+        {printList.findChild<QWidget*>(QStringLiteral("clearAllButton")), control::PrintClearAll},
         {progress.startButton(), control::ProgressStart},
         {progress.cancelButton(), control::ProgressCancel},
         {progress.statusLabel(), control::ProgressStatus},

@@ -1,0 +1,1 @@
+program_fuzzer(PrintLayout SOURCES PrintLayoutFuzz.cpp LIBS core_print)
