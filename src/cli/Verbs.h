@@ -38,6 +38,8 @@ int runInfo(const Words& words);
 int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
+int runExportCsv(const Words& words);
+int runImportCsv(const Words& words);
 
 // Prints "program-cli: <text>" on stderr and returns the status given.
 int fail(int status, const std::string& text);

@@ -19,6 +19,7 @@ struct Verb {
 constexpr Verb kVerbs[] = {
     {"new", runNew},   {"channels", runChannels}, {"save-as", runSaveAs}, {"edit", runEdit},
     {"info", runInfo}, {"read", runRead},         {"write", runWrite},    {"service", runService},
+    {"export-csv", runExportCsv}, {"import-csv", runImportCsv},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
@@ -33,6 +34,16 @@ Codeplug files (.dat, exactly 4096 bytes):
                                    apply one grid edit (ROW 1..129, 129 is "Fr";
                                    COLUMN 1..9) and save the file
   info FILE.dat                    band limits, radio type, password, channels in use
+
+Channel lists (CSV with the column set spreadsheets and other programming tools use:
+Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,...):
+  export-csv FILE.dat OUT.csv      write channels 1..128 that are not blank
+  import-csv FILE.dat IN.csv [--replace] [--include-fr]
+                                   take the rows of IN.csv into FILE.dat and save it;
+                                   prints a line for each row skipped and why. Nothing
+                                   changes unless the whole file could be read.
+                                   --replace blanks channels 1..128 the file does not
+                                   name; --include-fr takes Location 0 into "Fr"
 
 Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
   read OUT.dat [--template FILE.dat] [--retries N]
