@@ -13,6 +13,7 @@ set(rank_features 4)
 set(rank_signalling 4)
 set(rank_service 4)
 set(rank_print 4)
+set(rank_exchange 4)
 set(rank_help 4)
 set(rank_app 5)
 

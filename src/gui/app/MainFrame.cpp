@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/CommandActions.h"
+#include "app/DocumentCommands.h"
 #include "app/FrameHost.h"
 #include "app/LockKeyIndicators.h"
 #include "app/MdiBackground.h"
@@ -205,8 +206,8 @@ void CMainFrame::onCommand(int id) {
         m_app.requestHelp(helpcontext::MainWindow);
         break;
     default:
-        // The editors of the optional features, the signalling and the service
-        // settings, and printing, arrive with their own windows.
+        if (auto* frame = m_docManager->activeFrame())
+            runDocumentCommand(id, *frame->document(), this);
         break;
     }
 }

@@ -58,6 +58,13 @@ void CProgramDoc::gridToImage() {
     m_document.gridToImage();
 }
 
+void CProgramDoc::applyEdit(const QString& stepName, const program::CodeplugImage& edited) {
+    if (edited == image())
+        return;
+    m_document.applyEdit(edited);
+    emit imageEdited(stepName);
+}
+
 void CProgramDoc::setActive(bool active) {
     m_document.setActive(active);
 }

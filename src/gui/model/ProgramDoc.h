@@ -39,6 +39,12 @@ public:
     void imageToGrid();
     void gridToImage();
 
+    // An editor (Optional Features, DTMF, the service dialogs...) finished with
+    // `edited`, its working copy of this document's image: the bytes it changed
+    // become the document's. `stepName` names the change for the user ("Optional
+    // Features"). Editors own no channel bytes, so the grid is not refilled.
+    void applyEdit(const QString& stepName, const program::CodeplugImage& edited);
+
     // Whether a save now would write bytes other than those last loaded, saved
     // or read (the grid counts as it stands; commit an open editor first).
     bool hasUnsavedChanges() const;
@@ -71,6 +77,8 @@ signals:
     // The table was refilled from the image.
     void tableReloaded();
     void titleChanged(const QString& title);
+    // An editor changed the image through applyEdit.
+    void imageEdited(const QString& stepName);
 
 private:
     // The radio type a new document starts with lives in the user's settings.

@@ -1,0 +1,9 @@
+#pragma once
+
+class CProgramDoc;
+class QWidget;
+
+// The commands that open a window of their own on the active document: the
+// editors of the optional features, the signalling and the service settings, and
+// printing. Returns false when `id` is none of them.
+bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QString>
+#include <QStyledItemDelegate>
+
+class QTableWidget;
+
+// In-place editing of the cells of an editor's small grid (the MSK call list,
+// the DTMF fast call list, the 2-Tone encode pairs, the service tables). Entering
+// a cell or clicking it opens a line edit over the cell with its text selected;
+// Enter or leaving the cell writes the text into the cell. Characters outside the
+// allowed set never reach the edit, letters are made upper-case, and the edit
+// takes at most `maxLength` characters, so what is stored is what was shown.
+class GridCellEditor : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    struct Rules {
+        int maxLength = 0;
+        // The characters a cell may hold, e.g. "0-9A-F" (a regular-expression set).
+        QString allowed;
+    };
+
+    // Becomes the delegate of `grid` and sets its edit triggers.
+    GridCellEditor(QTableWidget* grid, Rules rules);
+
+    // Writes an open edit into its cell and closes it (OK, a tab switch, a store).
+    void commit();
+    // Closes an open edit without writing it (Cancel).
+    void discard();
+    // The edit now open over a cell, or null.
+    QLineEdit* openEdit() const { return m_open; }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+
+private:
+    Rules m_rules;
+    mutable QPointer<QLineEdit> m_open;
+};
