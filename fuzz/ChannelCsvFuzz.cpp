@@ -40,7 +40,8 @@ ChannelTable startingTable() {
     ChannelTable table;
     table.setRow(1, {"145.00000", "145.60000", "67.0", "D023N", "A", "High", "Wide", "Yes", "Off"});
     table.setRow(64, {"435.00000", "145.00000", "None", "None", "", "Low", "Narrow", "No", "Off"});
-    table.setRow(129, {"446.00625", "446.00625", "None", "88.5", "FR", "Low", "Wide", "Yes", "Off"});
+    table.setRow(129,
+                 {"446.00625", "446.00625", "None", "88.5", "FR", "Low", "Wide", "Yes", "Off"});
     return table;
 }
 
@@ -59,8 +60,8 @@ void checkImport(const std::uint8_t* data, std::size_t size) {
         require(result.table == current && result.rowsTaken == 0 && result.notes.empty());
         return;
     }
-    const CsvImport again =
-        importChannelsCsv(ChannelTable{}, exportChannelsCsv(result.table, bands), {}, bands, language);
+    const CsvImport again = importChannelsCsv(
+        ChannelTable{}, exportChannelsCsv(result.table, bands), {}, bands, language);
     require(again.readWhole() && again.notes.empty());
     for (int row = 1; row <= 128; ++row)
         require(again.table.row(row) == result.table.row(row));

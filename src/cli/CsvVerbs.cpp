@@ -15,8 +15,7 @@ namespace program::cli {
 namespace {
 
 std::optional<CommandLine> parseCsvVerb(const char* verb, const Words& words,
-                                        const OptionSet& options, const char* usage,
-                                        int& status) {
+                                        const OptionSet& options, const char* usage, int& status) {
     std::string error;
     auto line = parseCommandLine(words, options, error);
     if (line && line->positional.size() != 2)
@@ -76,8 +75,8 @@ int runImportCsv(const Words& words) {
     const CsvImport result = importChannelsCsv(document.table(), file.text, options,
                                                document.bandLimits(), Language::English);
     if (!result.readWhole())
-        return fail(ExitFailure, line->positional[1] + ": " + result.failure.english +
-                                     " Nothing was imported.");
+        return fail(ExitFailure,
+                    line->positional[1] + ": " + result.failure.english + " Nothing was imported.");
     int skipped = 0;
     for (const CsvNote& note : result.notes) {
         std::printf("%s\n", reportLine(note).c_str());

@@ -17,11 +17,19 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
-    {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
-    {"write", runWrite}, {"service", runService},   {"settings", runSettings},
-    {"set", runSet},     {"diff", runDiff},
-    {"export-csv", runExportCsv}, {"import-csv", runImportCsv},
+    {"new", runNew},
+    {"channels", runChannels},
+    {"save-as", runSaveAs},
+    {"edit", runEdit},
+    {"info", runInfo},
+    {"read", runRead},
+    {"write", runWrite},
+    {"service", runService},
+    {"settings", runSettings},
+    {"set", runSet},
+    {"diff", runDiff},
+    {"export-csv", runExportCsv},
+    {"import-csv", runImportCsv},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]

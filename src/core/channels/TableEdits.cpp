@@ -63,7 +63,8 @@ ExactFrequency exactFrequency(std::string_view text, int finerMessage) {
     if (!isOnlyADecimal(text))
         return {0, message::ErrorDataFormat};
     const DecimalNumber number = readDecimal(text);
-    if (scaledMagnitude(number, 5, Rounding::Up) != scaledMagnitude(number, 5, Rounding::TowardZero))
+    if (scaledMagnitude(number, 5, Rounding::Up) !=
+        scaledMagnitude(number, 5, Rounding::TowardZero))
         return {0, finerMessage};
     return {parseFrequency(text).value, 0};
 }
@@ -200,8 +201,7 @@ void clearBlock(ChannelTable& table, const CellBlock& block, Language language) 
     }
 }
 
-std::vector<std::vector<std::string>> copyBlock(const ChannelTable& table,
-                                                const CellBlock& block) {
+std::vector<std::vector<std::string>> copyBlock(const ChannelTable& table, const CellBlock& block) {
     std::vector<std::vector<std::string>> cells;
     for (int row = block.top; row <= block.bottom; ++row) {
         auto& texts = cells.emplace_back();
@@ -225,22 +225,22 @@ PasteResult pasteBlock(ChannelTable& table, int top, int left,
     if (rows > lastRow - top + 1) {
         const std::string label = ChannelTable::rowLabel(top);
         const std::string room = std::to_string(lastRow - top + 1);
-        result.doesNotFit = {
-            "The copied block has " + std::to_string(rows) + " rows; from channel " + label +
-                " there is room for " + room + ".",
-            "复制的区域有 " + std::to_string(rows) + " 行；从信道 " + label + " 起只有 " + room +
-                " 行的位置。"};
+        result.doesNotFit = {"The copied block has " + std::to_string(rows) +
+                                 " rows; from channel " + label + " there is room for " + room +
+                                 ".",
+                             "复制的区域有 " + std::to_string(rows) + " 行；从信道 " + label +
+                                 " 起只有 " + room + " 行的位置。"};
         return result;
     }
     if (columns > ChannelTable::LastColumn - left + 1) {
         const std::string room = std::to_string(ChannelTable::LastColumn - left + 1);
-        result.doesNotFit = {
-            "The copied block has " + std::to_string(columns) + " columns; from column \"" +
-                std::string(ChannelTable::header(left, Language::English)) +
-                "\" there is room for " + room + ".",
-            "复制的区域有 " + std::to_string(columns) + " 列；从“" +
-                std::string(ChannelTable::header(left, Language::Chinese)) + "”列起只有 " + room +
-                " 列的位置。"};
+        result.doesNotFit = {"The copied block has " + std::to_string(columns) +
+                                 " columns; from column \"" +
+                                 std::string(ChannelTable::header(left, Language::English)) +
+                                 "\" there is room for " + room + ".",
+                             "复制的区域有 " + std::to_string(columns) + " 列；从“" +
+                                 std::string(ChannelTable::header(left, Language::Chinese)) +
+                                 "”列起只有 " + room + " 列的位置。"};
         return result;
     }
 

@@ -42,7 +42,9 @@ struct CellBlock {
     int bottom = 1;
     int right = 1;
 
-    bool wholeRows() const { return left == ChannelTable::FirstColumn && right == ChannelTable::LastColumn; }
+    bool wholeRows() const {
+        return left == ChannelTable::FirstColumn && right == ChannelTable::LastColumn;
+    }
     friend bool operator==(const CellBlock&, const CellBlock&) = default;
 };
 

@@ -82,12 +82,10 @@ bool sameBand(std::int64_t a, std::int64_t b, const BandLimits& bands) {
 // A tone cell of the grid as the CSV columns see it.
 struct ToneSide {
     enum class Kind { None, Ctcss, Dcs } kind = Kind::None;
-    std::string value;     // "88.5" or "023"
-    char polarity = 'N';   // N normal, R inverted (the grid's I)
+    std::string value;   // "88.5" or "023"
+    char polarity = 'N'; // N normal, R inverted (the grid's I)
 
-    bool sameAs(const ToneSide& other) const {
-        return kind == other.kind && value == other.value;
-    }
+    bool sameAs(const ToneSide& other) const { return kind == other.kind && value == other.value; }
 };
 
 ToneSide toneSide(const std::string& text) {
@@ -238,33 +236,47 @@ struct SideText {
     std::string value;          // as the file writes it
 };
 
+SideText taken(std::string text, std::string field = "Tone", std::string value = {}) {
+    SideText side;
+    side.text = std::move(text);
+    side.field = std::move(field);
+    side.value = std::move(value);
+    return side;
+}
+
+SideText refused(RowRefusal refusal) {
+    SideText side;
+    side.refusal = std::move(refusal);
+    return side;
+}
+
 SideText ctcssText(const RowReader& reader, Column column, const std::string& name) {
     const std::string_view value = reader.field(column);
     const DecimalNumber number = readDecimal(value);
     const std::int64_t tenths = scaledMagnitude(number, 1, Rounding::TowardZero);
     if (!isOnlyADecimal(value) || number.negative ||
         tenths != scaledMagnitude(number, 1, Rounding::Up))
-        return {{},
-                RowRefusal{name, std::string(value),
-                           {0, say(name + " " + q(value) + " is not a tone frequency.",
-                                   name + " " + qz(value) + " 不是音频频率。")}}};
-    return {std::to_string(tenths / 10) + "." + std::to_string(tenths % 10), std::nullopt, name,
-            std::string(value)};
+        return refused(RowRefusal{name,
+                                  std::string(value),
+                                  {0, say(name + " " + q(value) + " is not a tone frequency.",
+                                          name + " " + qz(value) + " 不是音频频率。")}});
+    return taken(std::to_string(tenths / 10) + "." + std::to_string(tenths % 10), name,
+                 std::string(value));
 }
 
 SideText dcsText(const RowReader& reader, Column column, const std::string& name, char polarity) {
     const std::string_view value = reader.field(column);
-    const bool digits = !value.empty() && value.size() <= 3 &&
-                        std::all_of(value.begin(), value.end(),
-                                    [](char ch) { return ch >= '0' && ch <= '7'; });
+    const bool digits =
+        !value.empty() && value.size() <= 3 &&
+        std::all_of(value.begin(), value.end(), [](char ch) { return ch >= '0' && ch <= '7'; });
     if (!digits)
-        return {{},
-                RowRefusal{name, std::string(value),
-                           {0, say(name + " " + q(value) + " is not a DCS code.",
-                                   name + " " + qz(value) + " 不是 DCS 码。")}}};
+        return refused(RowRefusal{name,
+                                  std::string(value),
+                                  {0, say(name + " " + q(value) + " is not a DCS code.",
+                                          name + " " + qz(value) + " 不是 DCS 码。")}});
     std::string code(value);
     code.insert(0, 3 - code.size(), '0');
-    return {"D" + code + (polarity == 'R' ? "I" : "N"), std::nullopt, name, std::string(value)};
+    return taken("D" + code + (polarity == 'R' ? "I" : "N"), name, std::string(value));
 }
 
 struct ToneTexts {
@@ -280,13 +292,14 @@ ToneTexts toneTexts(const RowReader& reader) {
         reader.field(DtcsPolarity).empty() ? "NN" : std::string(reader.field(DtcsPolarity));
     if (polarity.size() != 2 || (polarity[0] != 'N' && polarity[0] != 'R') ||
         (polarity[1] != 'N' && polarity[1] != 'R')) {
-        tones.refusal = RowRefusal{
-            "DtcsPolarity", polarity,
-            {0, say("DtcsPolarity " + q(polarity) + " is none of NN, NR, RN and RR.",
-                    "DtcsPolarity " + qz(polarity) + " 不是 NN、NR、RN、RR 之一。")}};
+        tones.refusal =
+            RowRefusal{"DtcsPolarity",
+                       polarity,
+                       {0, say("DtcsPolarity " + q(polarity) + " is none of NN, NR, RN and RR.",
+                               "DtcsPolarity " + qz(polarity) + " 不是 NN、NR、RN、RR 之一。")}};
         return tones;
     }
-    const SideText none{channeltext::NoTone.english, std::nullopt};
+    const SideText none = taken(channeltext::NoTone.english);
     tones.encode = tones.decode = none;
     if (mode.empty())
         return tones;
@@ -307,18 +320,22 @@ ToneTexts toneTexts(const RowReader& reader) {
     static const std::vector<std::string> CrossModes = {
         "Tone->Tone", "Tone->DTCS", "DTCS->Tone", "->Tone", "->DTCS", "DTCS->", "DTCS->DTCS"};
     if (mode != "Cross") {
-        tones.refusal = RowRefusal{
-            "Tone", mode,
-            {0, say("Tone " + q(mode) + " is not a tone mode the radio has (Tone, TSQL, DTCS, "
-                                         "Cross or none).",
-                    "Tone " + qz(mode) + " 不是电台具有的音频方式（Tone、TSQL、DTCS、Cross 或无）。")}};
+        tones.refusal =
+            RowRefusal{"Tone",
+                       mode,
+                       {0, say("Tone " + q(mode) +
+                                   " is not a tone mode the radio has (Tone, TSQL, DTCS, "
+                                   "Cross or none).",
+                               "Tone " + qz(mode) +
+                                   " 不是电台具有的音频方式（Tone、TSQL、DTCS、Cross 或无）。")}};
         return tones;
     }
     if (std::find(CrossModes.begin(), CrossModes.end(), cross) == CrossModes.end()) {
-        tones.refusal = RowRefusal{
-            "CrossMode", cross,
-            {0, say("CrossMode " + q(cross) + " is not a cross mode the radio has.",
-                    "CrossMode " + qz(cross) + " 不是电台具有的交叉方式。")}};
+        tones.refusal =
+            RowRefusal{"CrossMode",
+                       cross,
+                       {0, say("CrossMode " + q(cross) + " is not a cross mode the radio has.",
+                               "CrossMode " + qz(cross) + " 不是电台具有的交叉方式。")}};
         return tones;
     }
     const std::string send = cross.substr(0, cross.find("->"));
@@ -339,32 +356,35 @@ SideText transmitText(const RowReader& reader, std::int64_t rx) {
     const std::string duplex = lower(reader.field(Duplex));
     const std::string_view offsetText = reader.field(Offset);
     if (duplex.empty())
-        return {formatFrequency(rx), std::nullopt};
+        return taken(formatFrequency(rx));
     if (duplex == "off")
-        return {{},
-                RowRefusal{"Duplex", "off",
-                           {0, say("Duplex \"off\" (no transmit frequency) cannot be taken: the "
-                                   "radio always has one.",
-                                   "Duplex “off”（无发射频率）无法导入：电台的每个信道都有发射频率。")}}};
+        return refused(RowRefusal{
+            "Duplex",
+            "off",
+            {0, say("Duplex \"off\" (no transmit frequency) cannot be taken: the "
+                    "radio always has one.",
+                    "Duplex “off”（无发射频率）无法导入：电台的每个信道都有发射频率。")}});
     if (duplex != "+" && duplex != "-" && duplex != "split")
-        return {{},
-                RowRefusal{"Duplex", duplex,
-                           {0, say("Duplex " + q(duplex) + " is none of +, -, split and off.",
-                                   "Duplex " + qz(duplex) + " 不是 +、-、split、off 之一。")}}};
-    const std::optional<std::int64_t> offset =
-        offsetText.empty() && duplex != "split" ? std::optional<std::int64_t>(0)
-                                                : exactTenHz(offsetText);
+        return refused(
+            RowRefusal{"Duplex",
+                       duplex,
+                       {0, say("Duplex " + q(duplex) + " is none of +, -, split and off.",
+                               "Duplex " + qz(duplex) + " 不是 +、-、split、off 之一。")}});
+    const std::optional<std::int64_t> offset = offsetText.empty() && duplex != "split"
+                                                   ? std::optional<std::int64_t>(0)
+                                                   : exactTenHz(offsetText);
     if (!offset)
-        return {{},
-                RowRefusal{"Offset", std::string(offsetText),
-                           {0, say("Offset " + q(offsetText) + " is not a frequency in MHz.",
-                                   "Offset " + qz(offsetText) + " 不是以 MHz 为单位的频率。")}}};
+        return refused(
+            RowRefusal{"Offset",
+                       std::string(offsetText),
+                       {0, say("Offset " + q(offsetText) + " is not a frequency in MHz.",
+                               "Offset " + qz(offsetText) + " 不是以 MHz 为单位的频率。")}});
     if (duplex == "split")
-        return {formatFrequency(*offset), std::nullopt};
+        return taken(formatFrequency(*offset));
     const std::int64_t tx = duplex == "+" ? rx + *offset : rx - *offset;
     if (tx <= 0)
-        return {{}, RowRefusal{"Offset", std::string(offsetText), {message::OutOfRange, {}}}};
-    return {formatFrequency(tx), std::nullopt};
+        return refused(RowRefusal{"Offset", std::string(offsetText), {message::OutOfRange, {}}});
+    return taken(formatFrequency(tx));
 }
 
 std::optional<RowRefusal> choice(const std::string& field, std::string_view value,
@@ -381,7 +401,8 @@ std::optional<RowRefusal> choice(const std::string& field, std::string_view valu
             list += (list.empty() ? "" : ", ") + allowedValue.first;
     if (!orElse.empty())
         list += ", " + orElse;
-    return RowRefusal{field, std::string(value),
+    return RowRefusal{field,
+                      std::string(value),
                       {0, say(field + " " + q(value) + " is none of " + list + ".",
                               field + " " + qz(value) + " 不是 " + list + " 之一。")}};
 }
@@ -399,9 +420,10 @@ public:
         if (!csv.readWhole())
             return failed(csv.failureLine, csv.failure);
         if (csv.records.empty())
-            return failed(1, say("The file holds no channel list: its first line must name the "
-                                 "columns (Location,Name,Frequency,...).",
-                                 "文件中没有信道列表：第一行必须是列名（Location,Name,Frequency,...）。"));
+            return failed(
+                1, say("The file holds no channel list: its first line must name the "
+                       "columns (Location,Name,Frequency,...).",
+                       "文件中没有信道列表：第一行必须是列名（Location,Name,Frequency,...）。"));
         if (!readHeader(csv.records.front()))
             return std::move(m_result);
         for (std::size_t i = 1; i < csv.records.size(); ++i) {
@@ -411,8 +433,10 @@ public:
                 const std::string has = std::to_string(record.fields.size());
                 const std::string needs = std::to_string(csv.records.front().fields.size());
                 return failed(record.line,
-                              say("Line " + line + " has " + has + " fields where the first line "
-                                  "names " + needs + " columns: the file is cut off or damaged.",
+                              say("Line " + line + " has " + has +
+                                      " fields where the first line "
+                                      "names " +
+                                      needs + " columns: the file is cut off or damaged.",
                                   "第 " + line + " 行有 " + has + " 个字段，而第一行有 " + needs +
                                       " 列：文件不完整或已损坏。"));
             }
@@ -448,11 +472,13 @@ private:
             if (m_index[needed] >= 0)
                 continue;
             const std::string& name = csvColumns()[needed];
-            m_result = failed(header.line,
-                              say("The file has no \"" + name + "\" column. Its first line must "
-                                  "name the columns, Location and Frequency among them.",
-                                  "文件中没有“" + name + "”列。第一行必须是列名，其中要有 "
-                                                         "Location 和 Frequency。"));
+            m_result =
+                failed(header.line, say("The file has no \"" + name +
+                                            "\" column. Its first line must "
+                                            "name the columns, Location and Frequency among them.",
+                                        "文件中没有“" + name +
+                                            "”列。第一行必须是列名，其中要有 "
+                                            "Location 和 Frequency。"));
             return false;
         }
         return true;
@@ -466,10 +492,13 @@ private:
 
     void note(const DelimitedRecord& record, std::string_view location, RowRefusal refusal,
               bool skipped) {
-        m_result.notes.push_back({record.line, std::string(location), std::move(refusal.reason),
-                                  skipped});
-        m_result.notes.back().field = std::move(refusal.field);
-        m_result.notes.back().value = std::move(refusal.value);
+        CsvNote& added = m_result.notes.emplace_back();
+        added.line = record.line;
+        added.location = std::string(location);
+        added.field = std::move(refusal.field);
+        added.value = std::move(refusal.value);
+        added.reason = std::move(refusal.reason);
+        added.skipped = skipped;
     }
 
     // The row a Location names, or 0 after a note saying why it names none.
@@ -482,7 +511,8 @@ private:
             return ChannelTable::LastRow;
         if (value == FrLocation) {
             note(record, location,
-                 {"Location", "0",
+                 {"Location",
+                  "0",
                   {0, say("Location 0 is the channel \"Fr\"; it is taken only when asked for "
                           "(--include-fr).",
                           "Location 0 是信道“Fr”，只有在要求时（--include-fr）才导入。")}},
@@ -491,9 +521,11 @@ private:
         }
         if (value < ChannelTable::FirstRow || value > LastChannelRow) {
             note(record, location,
-                 {"Location", std::string(location),
-                  {0, say("Location " + q(location) + " is no channel of the radio (1 to 128, "
-                                                      "0 for \"Fr\").",
+                 {"Location",
+                  std::string(location),
+                  {0, say("Location " + q(location) +
+                              " is no channel of the radio (1 to 128, "
+                              "0 for \"Fr\").",
                           "Location " + qz(location) + " 不是电台的信道（1 至 128，0 为“Fr”）。")}},
                  true);
             return 0;
@@ -510,7 +542,8 @@ private:
         if (const auto first = m_named.find(row); first != m_named.end()) {
             const std::string line = std::to_string(first->second);
             note(record, location,
-                 {"Location", std::string(location),
+                 {"Location",
+                  std::string(location),
                   {0, say("Location " + std::string(location) + " was already given on line " +
                               line + "; this row is skipped.",
                           "Location " + std::string(location) + " 已在第 " + line +
@@ -532,12 +565,13 @@ private:
             utf8Prefix(name, ChannelNameSize).size() < name.size()) {
             const std::string kept(utf8Prefix(name, ChannelNameSize));
             note(record, location,
-                 {"Name", std::string(name),
-                  {0, say("The name " + q(name) + " is cut to the " +
-                              std::to_string(ChannelNameSize) +
-                              " characters a channel name holds: " + q(kept) + ".",
-                          "名字 " + qz(name) + " 被截短为信道名字能容纳的 " +
-                              std::to_string(ChannelNameSize) + " 个字符：" + qz(kept) + "。")}},
+                 {"Name",
+                  std::string(name),
+                  {0,
+                   say("The name " + q(name) + " is cut to the " + std::to_string(ChannelNameSize) +
+                           " characters a channel name holds: " + q(kept) + ".",
+                       "名字 " + qz(name) + " 被截短为信道名字能容纳的 " +
+                           std::to_string(ChannelNameSize) + " 个字符：" + qz(kept) + "。")}},
                  false);
         }
     }
@@ -546,7 +580,8 @@ private:
     std::optional<RowRefusal> commit(ChannelTable& scratch, int row, int col,
                                      const std::string& text, std::string field,
                                      std::string_view value) {
-        const CommitOutcome outcome = commitOutsideText(scratch, row, col, text, m_bands, m_language);
+        const CommitOutcome outcome =
+            commitOutsideText(scratch, row, col, text, m_bands, m_language);
         if (outcome.accepted)
             return std::nullopt;
         return RowRefusal{std::move(field), std::string(value), reasonOf(outcome)};
@@ -554,16 +589,14 @@ private:
 
     std::optional<RowRefusal> fill(ChannelTable& scratch, int row, const RowReader& reader) {
         // Busy Lock has no column: a channel keeps its own, a new one starts "Off".
-        const std::string busyLock = m_current.isBlank(row)
-                                         ? channeltext::Off.pick(m_language)
-                                         : m_current.text(row, column::BusyLock);
+        const std::string busyLock = m_current.isBlank(row) ? channeltext::Off.pick(m_language)
+                                                            : m_current.text(row, column::BusyLock);
         scratch.setRow(row, ChannelRow{});
         const std::string_view frequency = reader.field(Frequency);
         if (frequency.empty())
             return std::nullopt; // a row without a frequency is a blank channel
-        if (auto refused =
-                commit(scratch, row, column::RxFrequency, std::string(frequency), "Frequency",
-                       frequency))
+        if (auto refused = commit(scratch, row, column::RxFrequency, std::string(frequency),
+                                  "Frequency", frequency))
             return refused;
         const std::int64_t rx = parseFrequency(scratch.text(row, column::RxFrequency)).value;
         const SideText transmit = transmitText(reader, rx);
@@ -604,10 +637,9 @@ private:
         std::string scan;
         if (auto refused = choice("Skip", reader.field(Skip), {{"", "Yes"}, {"S", "No"}}, scan))
             return refused;
-        for (const auto& [col, text] : {std::pair{column::Power, power},
-                                        std::pair{column::Bandwidth, bandwidth},
-                                        std::pair{column::ScanAdd, scan},
-                                        std::pair{column::BusyLock, busyLock}})
+        for (const auto& [col, text] :
+             {std::pair{column::Power, power}, std::pair{column::Bandwidth, bandwidth},
+              std::pair{column::ScanAdd, scan}, std::pair{column::BusyLock, busyLock}})
             if (auto refused = commit(scratch, row, col, text, "", text))
                 return refused;
         return std::nullopt;
@@ -627,9 +659,9 @@ private:
 
 const std::vector<std::string>& csvColumns() {
     static const std::vector<std::string> columns = {
-        "Location", "Name",         "Frequency",  "Duplex",    "Offset", "Tone",    "rToneFreq",
-        "cToneFreq", "DtcsCode",    "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-        "Skip",      "Power",       "Comment",    "URCALL",    "RPT1CALL", "RPT2CALL", "DVCODE"};
+        "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+        "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+        "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
     return columns;
 }
 

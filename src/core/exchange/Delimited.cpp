@@ -43,15 +43,16 @@ bool allEmpty(const std::vector<std::string>& fields) {
 
 } // namespace
 
-DelimitedText readDelimited(std::string_view text, char delimiter) {
+DelimitedText readDelimited(std::string_view text, char delimiter, EmptyRecords empty) {
     if (text.starts_with(ByteOrderMark))
         text.remove_prefix(ByteOrderMark.size());
     if (const int line = firstNonUtf8Line(text))
         return failed(line, {"Line " + lineText(line) +
                                  " is not UTF-8 text. Save the file as CSV in UTF-8 and "
                                  "import it again.",
-                             "第 " + lineText(line) + " 行不是 UTF-8 文本。请将文件另存为 UTF-8 "
-                                                     "编码的 CSV 后再导入。"});
+                             "第 " + lineText(line) +
+                                 " 行不是 UTF-8 文本。请将文件另存为 UTF-8 "
+                                 "编码的 CSV 后再导入。"});
 
     DelimitedText result;
     DelimitedRecord record;
@@ -62,7 +63,7 @@ DelimitedText readDelimited(std::string_view text, char delimiter) {
     const auto endRecord = [&] {
         record.fields.push_back(std::move(field));
         field.clear();
-        if (!allEmpty(record.fields))
+        if (empty == EmptyRecords::Keep || !allEmpty(record.fields))
             result.records.push_back(std::move(record));
         record = {};
     };
@@ -131,10 +132,10 @@ DelimitedText readDelimited(std::string_view text, char delimiter) {
 }
 
 std::string delimitedField(std::string_view field, char delimiter) {
-    const bool quote = field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) !=
-                           std::string_view::npos ||
-                       (!field.empty() && (field.front() == ' ' || field.back() == ' ' ||
-                                           field.front() == '\t' || field.back() == '\t'));
+    const bool quote =
+        field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos ||
+        (!field.empty() && (field.front() == ' ' || field.back() == ' ' || field.front() == '\t' ||
+                            field.back() == '\t'));
     if (!quote)
         return std::string(field);
     std::string written = "\"";

@@ -25,11 +25,17 @@ struct DelimitedText {
     bool readWhole() const { return failure.english.empty(); }
 };
 
+// What becomes of a record whose fields are all empty: a file's blank line or a row
+// a spreadsheet left empty is nothing (Drop), a copied row of empty cells is a row
+// to paste (Keep).
+enum class EmptyRecords { Drop, Keep };
+
 // Reads the whole text: UTF-8 with or without a byte-order mark, lines ended by
-// CR LF, LF or CR. Records whose fields are all empty (blank lines, rows a
-// spreadsheet left empty) are dropped. Fails on text that is not UTF-8, on a quoted
-// field that never ends (a file cut off), and on characters after a closing quote.
-DelimitedText readDelimited(std::string_view text, char delimiter);
+// CR LF, LF or CR (a line end inside a quoted field is kept as written). Fails on
+// text that is not UTF-8, on a quoted field that never ends (a file cut off), and
+// on characters after a closing quote.
+DelimitedText readDelimited(std::string_view text, char delimiter,
+                            EmptyRecords empty = EmptyRecords::Drop);
 
 // One field as it is written: quoted when it holds the delimiter, a quote or a line
 // end, or begins or ends with a blank (which spreadsheets would drop).

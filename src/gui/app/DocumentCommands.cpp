@@ -1,6 +1,7 @@
 #include "app/DocumentCommands.h"
 
 #include "common/CommandIds.h"
+#include "exchange/CsvExchange.h"
 #include "model/ProgramDoc.h"
 
 #include <QWidget>
@@ -11,6 +12,12 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     Q_UNUSED(doc);
     Q_UNUSED(parent);
     switch (id) {
+    case command::ExportCsv:
+        CsvExchange::exportChannelList(doc, parent);
+        return true;
+    case command::ImportCsv:
+        CsvExchange::importChannelList(doc, parent);
+        return true;
     default:
         return false;
     }

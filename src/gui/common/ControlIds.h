@@ -36,6 +36,11 @@ inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
 
+// Import CSV: the two options and the list of rows skipped or changed.
+inline constexpr int ImportReplace = 1960;
+inline constexpr int ImportIncludeFr = 1961;
+inline constexpr int ImportReport = 1962;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the

@@ -29,7 +29,9 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
-             << control::UnsavedChangesQuestion;
+             << control::UnsavedChangesQuestion
+             // Import CSV.
+             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

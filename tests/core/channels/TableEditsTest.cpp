@@ -8,7 +8,7 @@ using namespace program;
 namespace {
 
 const BandLimits Bands{};
-const ChannelRow Used = {"146.00000", "146.60000", "67.0", "D023N", "RPT",
+const ChannelRow Used = {"146.00000", "146.60000", "67.0", "D023N",  "RPT",
                          "Low",       "Narrow",    "No",   "Carrier"};
 
 ChannelRow channelAt(int mhz) {
@@ -85,10 +85,10 @@ TEST(OutsideText, EmptyClearsAndBlankChannelsTakeNoSettings) {
 TEST(Paste, ABlockWithOneRefusedCellPastesNothing) {
     ChannelTable table = numberedTable();
     const ChannelTable before = table;
-    const PasteResult result = pasteBlock(
-        table, 10, column::DecodeTone,
-        {{"67.0", "D023N", "A"}, {"69.3", "D999N", "B"}, {"71.9", "None", "C"}}, Bands,
-        Language::English);
+    const PasteResult result =
+        pasteBlock(table, 10, column::DecodeTone,
+                   {{"67.0", "D023N", "A"}, {"69.3", "D999N", "B"}, {"71.9", "None", "C"}}, Bands,
+                   Language::English);
     EXPECT_FALSE(result.applied());
     ASSERT_EQ(result.refused.size(), 1u);
     EXPECT_EQ(result.refused[0].row, 11);
@@ -99,11 +99,11 @@ TEST(Paste, ABlockWithOneRefusedCellPastesNothing) {
 
 TEST(Paste, WholeRowsMakeChannelsWithTheirOwnSettings) {
     ChannelTable table = numberedTable();
-    const PasteResult result =
-        pasteBlock(table, 127, column::RxFrequency,
-                   {{"446.00625", "446.50000", "D023I", "88.5", "PMR", "Low", "Narrow", "No", "Off"},
-                    {"", "", "67.0", "", "", "", "", "", ""}},
-                   Bands, Language::English);
+    const PasteResult result = pasteBlock(
+        table, 127, column::RxFrequency,
+        {{"446.00625", "446.50000", "D023I", "88.5", "PMR", "Low", "Narrow", "No", "Off"},
+         {"", "", "67.0", "", "", "", "", "", ""}},
+        Bands, Language::English);
     ASSERT_TRUE(result.applied());
     // The settings pasted after the frequency are kept, not replaced by a new
     // channel's defaults; a row with an empty frequency becomes blank.
@@ -114,8 +114,8 @@ TEST(Paste, WholeRowsMakeChannelsWithTheirOwnSettings) {
 
     // A column of frequencies alone gives new channels.
     table.setRow(5, ChannelRow{});
-    ASSERT_TRUE(pasteBlock(table, 5, column::RxFrequency, {{"145.5"}}, Bands, Language::English)
-                    .applied());
+    ASSERT_TRUE(
+        pasteBlock(table, 5, column::RxFrequency, {{"145.5"}}, Bands, Language::English).applied());
     EXPECT_EQ(table.row(5), (ChannelRow{"145.50000", "145.50000", "None", "None", "", "High",
                                         "Wide", "Yes", "Off"}));
 }
@@ -141,8 +141,8 @@ TEST(Paste, CopiedBlocksComeBackAsTheyWere) {
     const ChannelTable source = numberedTable();
     ChannelTable table;
     const CellBlock rows{20, 1, 45, 9};
-    ASSERT_TRUE(pasteBlock(table, 60, 1, copyBlock(source, rows), Bands, Language::English)
-                    .applied());
+    ASSERT_TRUE(
+        pasteBlock(table, 60, 1, copyBlock(source, rows), Bands, Language::English).applied());
     for (int r = 0; r < 26; ++r)
         EXPECT_EQ(table.row(60 + r), source.row(20 + r));
 }
@@ -153,8 +153,8 @@ TEST(ClearBlock, CellsGetWhatANewChannelHasAndFrequenciesDeleteChannels) {
     table.setRow(2, Used);
     table.setRow(3, {"", "", "67.0", "", "", "", "", "", ""});
     clearBlock(table, {1, column::EncodeTone, 3, column::BusyLock}, Language::English);
-    EXPECT_EQ(table.row(1),
-              (ChannelRow{"146.00000", "146.60000", "67.0", "None", "", "High", "Wide", "Yes", "Off"}));
+    EXPECT_EQ(table.row(1), (ChannelRow{"146.00000", "146.60000", "67.0", "None", "", "High",
+                                        "Wide", "Yes", "Off"}));
     EXPECT_EQ(table.row(3), (ChannelRow{"", "", "67.0", "", "", "", "", "", ""}));
     clearBlock(table, {2, column::TxFrequency, 2, column::TxFrequency}, Language::English);
     EXPECT_EQ(table.row(2), ChannelRow{});

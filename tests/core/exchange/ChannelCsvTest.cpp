@@ -2,6 +2,7 @@
 #include "exchange/Delimited.h"
 
 #include "app/MessageIds.h"
+#include "channels/Frequency.h"
 #include "channels/ToneList.h"
 
 #include <gtest/gtest.h>
@@ -95,16 +96,11 @@ TEST(ChannelCsv, ToneModesBothWays) {
 
     // The columns a mode does not use are not read.
     const CsvImport unused =
-        import("Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,RxDtcsCode,CrossMode
-"
-               "1,146.5,Tone,67.0,x,x,x,x
-"
-               "2,146.5,Cross,x,67.0,x,x,->Tone
-"
-               "3,146.5,TSQL,x,67.0,x,x,x
-"
-               "4,146.5,Cross,x,x,x,x,DTCS->
-");
+        import("Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,RxDtcsCode,CrossMode\n"
+               "1,146.5,Tone,67.0,x,x,x,x\n"
+               "2,146.5,Cross,x,67.0,x,x,->Tone\n"
+               "3,146.5,TSQL,x,67.0,x,x,x\n"
+               "4,146.5,Cross,x,x,x,x,DTCS->\n");
     ASSERT_EQ(unused.notes.size(), 1u);
     EXPECT_EQ(unused.notes[0].field, "DtcsCode");
     EXPECT_EQ(unused.table.text(1, column::EncodeTone), "67.0");
@@ -171,9 +167,16 @@ TEST(ChannelCsv, RowsTheRadioCannotTakeAreSkippedWithAReason) {
     std::vector<std::pair<int, bool>> lines;
     for (const CsvNote& note : result.notes)
         lines.emplace_back(note.line, note.skipped);
-    EXPECT_EQ(lines, (std::vector<std::pair<int, bool>>{
-                         {2, true}, {3, true}, {4, true}, {5, true}, {6, true}, {7, true},
-                         {8, true}, {9, false}, {10, true}, {12, true}}));
+    EXPECT_EQ(lines, (std::vector<std::pair<int, bool>>{{2, true},
+                                                        {3, true},
+                                                        {4, true},
+                                                        {5, true},
+                                                        {6, true},
+                                                        {7, true},
+                                                        {8, true},
+                                                        {9, false},
+                                                        {10, true},
+                                                        {12, true}}));
     EXPECT_EQ(result.notes[0].location, "0");
     EXPECT_EQ(result.notes[2].field, "rToneFreq");
     EXPECT_EQ(result.notes[3].field, "DtcsCode");
@@ -182,8 +185,8 @@ TEST(ChannelCsv, RowsTheRadioCannotTakeAreSkippedWithAReason) {
     EXPECT_EQ(result.notes[6].field, "Mode");
     EXPECT_NE(reasonText(result.notes[7]).find("\"LONGNAME\""), std::string::npos);
 
-    EXPECT_EQ(result.table.row(6), (ChannelRow{"146.50000", "146.50000", "None", "None",
-                                               "LONGNAME", "Low", "Narrow", "No", "Off"}));
+    EXPECT_EQ(result.table.row(6), (ChannelRow{"146.50000", "146.50000", "None", "None", "LONGNAME",
+                                               "Low", "Narrow", "No", "Off"}));
     EXPECT_EQ(result.table.text(8, column::Name), "KEEP");
     EXPECT_TRUE(result.table.isBlank(1));
     EXPECT_TRUE(result.table.isBlank(129));
@@ -195,8 +198,8 @@ TEST(ChannelCsv, RowsTheRadioCannotTakeAreSkippedWithAReason) {
 
 TEST(ChannelCsv, BusyLockPowerAndReplace) {
     ChannelTable current;
-    current.setRow(1, {"146.00000", "146.00000", "None", "None", "A", "High", "Wide", "Yes",
-                       "Carrier"});
+    current.setRow(
+        1, {"146.00000", "146.00000", "None", "None", "A", "High", "Wide", "Yes", "Carrier"});
     current.setRow(2, channel("147.00000", "147.00000"));
     current.setRow(129, channel("148.00000", "148.00000"));
     const std::string text = "Power,Frequency,Location\n"
@@ -247,7 +250,7 @@ TEST(ChannelCsv, AFileThatIsNotWholeChangesNothing) {
                                       "High,,,,,\n";
     for (const std::string& broken : {
              good + "3,C,147.5,,0,,88.5,88.5,023,NN,0", // cut off in a row
-             good + "3,\"C,147.5,,0",                    // cut off in a quoted field
+             good + "3,\"C,147.5,,0",                   // cut off in a quoted field
              good + "3,C\xFF,147.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\n",
              std::string("Location,Name\n1,A\n"), // no Frequency column
              std::string(),
@@ -269,9 +272,10 @@ TEST(ChannelCsv, RandomTablesSurviveTheRoundTrip) {
         const std::int64_t lower = v ? Bands.vLower : Bands.uLower;
         const std::int64_t span = (v ? Bands.vUpper : Bands.uUpper) - lower;
         const std::int64_t step = pick(2) == 0 ? 500 : 625;
-        return formatFrequency(lower + (static_cast<std::int64_t>(random()) % (span / step)) * step);
+        return formatFrequency(lower +
+                               (static_cast<std::int64_t>(random()) % (span / step)) * step);
     };
-    const std::string names[] = {"",      "A",       "RPT 1", "a,b",   "\"Q\"",
+    const std::string names[] = {"",      "A",           "RPT 1",    "a,b", "\"Q\"",
                                  " sp  ", "Caf\xC3\xA9", "12345678", "x\ny"};
     for (int round = 0; round < 40; ++round) {
         ChannelTable table;

@@ -7,6 +7,7 @@
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
+#include "exchange/ImportReportDlg.h"
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
@@ -20,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 using testsupport::ModalAnswerer;
 
@@ -91,6 +93,11 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
                    QString(), nullptr);
     faults << unreachableControls(&about);
 
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
+    faults << unreachableControls(&import);
+
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
         faults << unreachableControls(question);
@@ -109,6 +116,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     CPortSettingDlg port(state, settings, {});
     CProgressDlg progress;
     LanguageDlg choice(program::Language::English);
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
     const QList<QPair<QWidget*, int>> ids = {
         {progress.startButton(), control::ProgressStart},
         {progress.cancelButton(), control::ProgressCancel},
@@ -118,6 +128,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
+        {import.replaceCheck(), control::ImportReplace},
+        {import.includeFrCheck(), control::ImportIncludeFr},
+        {import.reportList(), control::ImportReport},
     };
     for (const auto& [widget, id] : ids) {
         QVERIFY(widget);
