@@ -31,6 +31,12 @@ CProgramDoc::CProgramDoc(program::ProgramState& state, UserSettings& settings, Q
     : QObject(parent), m_state(state), m_radioTypes(settings), m_document(state, m_radioTypes),
       m_undoStack(new QUndoStack(this)) {}
 
+CProgramDoc::~CProgramDoc() {
+    // The history goes with the document without a word: its window, which would
+    // hear of it, is already being taken down.
+    m_undoStack->blockSignals(true);
+}
+
 std::uint8_t CProgramDoc::SettingsRadioType::load() const {
     return m_settings.radioType();
 }

@@ -25,6 +25,7 @@ class CProgramDoc : public QObject {
     Q_OBJECT
 public:
     CProgramDoc(program::ProgramState& state, UserSettings& settings, QObject* parent = nullptr);
+    ~CProgramDoc() override;
 
     // A new document: factory defaults, the "AppName" setting proposed as its
     // file name, and the channel table decoded with the new-document values.
