@@ -36,13 +36,15 @@ void checkDelimited(std::string_view text, char delimiter) {
         require(again.records[i].fields == read.records[i].fields);
 }
 
-ChannelTable startingTable() {
-    ChannelTable table;
-    table.setRow(1, {"145.00000", "145.60000", "67.0", "D023N", "A", "High", "Wide", "Yes", "Off"});
-    table.setRow(64, {"435.00000", "145.00000", "None", "None", "", "Low", "Narrow", "No", "Off"});
-    table.setRow(129,
-                 {"446.00625", "446.00625", "None", "88.5", "FR", "Low", "Wide", "Yes", "Off"});
-    return table;
+// A few channels and "Fr", in the texts of `language`.
+ChannelTable startingTable(Language language) {
+    return importChannelsCsv(ChannelTable{},
+                             "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Name,Power\n"
+                             "1,145.0,+,0.6,Tone,67.0,A,High\n"
+                             "64,435.0,split,145.0,,,,Low\n"
+                             "0,446.00625,,,,,FR,Low\n",
+                             {true, true}, BandLimits{}, language)
+        .table;
 }
 
 // The first byte chooses the options and the language; the rest is the file.
@@ -53,7 +55,7 @@ void checkImport(const std::uint8_t* data, std::size_t size) {
     const Language language = data[0] & 4 ? Language::Chinese : Language::English;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     const BandLimits bands;
-    const ChannelTable current = startingTable();
+    const ChannelTable current = startingTable(language);
 
     const CsvImport result = importChannelsCsv(current, text, options, bands, language);
     if (!result.readWhole()) {

@@ -28,15 +28,14 @@ std::optional<CommandLine> parseCsvVerb(const char* verb, const Words& words,
     return line;
 }
 
-// "line 7, Location 12, rToneFreq "88.4": skipped: ..." for one note of the report.
+// "line 7, Location 12: skipped: rToneFreq "88.4": ..." for one note of the report.
 std::string reportLine(const CsvNote& note) {
-    std::string text = "line " + std::to_string(note.line) + ", Location " + note.location;
-    if (!note.field.empty() && note.field != "Location")
-        text += ", " + note.field + " \"" + note.value + "\"";
-    text += note.skipped ? ": skipped: " : ": taken: ";
-    text += note.reason.messageId != 0 ? message::englishText(note.reason.messageId)
-                                       : note.reason.text.english;
-    return text;
+    const std::string reason = note.reason.messageId != 0
+                                   ? message::englishText(note.reason.messageId)
+                                   : note.reason.text.english;
+    return "line " + std::to_string(note.line) + ", Location " + note.location +
+           (note.skipped ? ": skipped: " : ": taken: ") +
+           describeCsvNote(note, reason, Language::English);
 }
 
 } // namespace
@@ -85,7 +84,7 @@ int runImportCsv(const Words& words) {
     document.table() = result.table;
     if (auto failure = document.save(line->positional[0]))
         return fail(ExitFailure, describe(*failure));
-    std::printf("%d rows imported, %d skipped\n", result.rowsTaken, skipped);
+    std::printf("rows imported: %d, skipped: %d\n", result.rowsTaken, skipped);
     return ExitOk;
 }
 

@@ -160,12 +160,13 @@
         <translation>Why</translation>
     </message>
     <message>
-        <source>File: %1</source>
-        <translation>File: %1</translation>
+        <source>%1 %2</source>
+        <comment>how many rows are taken, how many skipped</comment>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <translation>%1 &quot;%2&quot;: %3</translation>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
     </message>
     <message>
         <source>skipped</source>

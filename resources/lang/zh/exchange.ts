@@ -158,12 +158,13 @@
         <translation>原因</translation>
     </message>
     <message>
-        <source>File: %1</source>
-        <translation>文件：%1</translation>
+        <source>%1 %2</source>
+        <comment>how many rows are taken, how many skipped</comment>
+        <translation>%1%2</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot;: %3</source>
-        <translation>%1“%2”：%3</translation>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
     </message>
     <message>
         <source>skipped</source>

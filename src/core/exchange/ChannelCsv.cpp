@@ -567,11 +567,10 @@ private:
             note(record, location,
                  {"Name",
                   std::string(name),
-                  {0,
-                   say("The name " + q(name) + " is cut to the " + std::to_string(ChannelNameSize) +
-                           " characters a channel name holds: " + q(kept) + ".",
-                       "名字 " + qz(name) + " 被截短为信道名字能容纳的 " +
-                           std::to_string(ChannelNameSize) + " 个字符：" + qz(kept) + "。")}},
+                  {0, say("Name " + q(name) + " is cut to the " + std::to_string(ChannelNameSize) +
+                              " characters a channel name holds: " + q(kept) + ".",
+                          "Name " + qz(name) + " 被截短为信道名字能容纳的 " +
+                              std::to_string(ChannelNameSize) + " 个字符：" + qz(kept) + "。")}},
                  false);
         }
     }
@@ -663,6 +662,15 @@ const std::vector<std::string>& csvColumns() {
         "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
         "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
     return columns;
+}
+
+std::string describeCsvNote(const CsvNote& note, const std::string& reason, Language language) {
+    if (note.field.empty() || note.field == "Location" ||
+        reason.find(note.field) != std::string::npos)
+        return reason;
+    if (language == Language::Chinese)
+        return note.field + " " + qz(note.value) + "：" + reason;
+    return note.field + " " + q(note.value) + ": " + reason;
 }
 
 std::string exportChannelsCsv(const ChannelTable& table, const BandLimits& bands) {

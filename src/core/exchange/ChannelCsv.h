@@ -42,6 +42,11 @@ struct CsvNote {
     bool skipped = true; // false: the row was taken, with the change the note names
 };
 
+// A note's reason as one line: "rToneFreq "88.4": <reason>", the column and its
+// value left out where the reason names the column itself or where the note is
+// about the whole row.
+std::string describeCsvNote(const CsvNote& note, const std::string& reason, Language language);
+
 struct CsvImport {
     // Set when the file could not be read as a whole: nothing is taken then.
     BilingualText failure;

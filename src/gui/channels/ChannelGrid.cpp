@@ -84,6 +84,17 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
         new CornerHeader(corner, model);
     verticalHeader()->viewport()->installEventFilter(this);
     horizontalHeader()->viewport()->installEventFilter(this);
+    // A right click on a row's number offers the same menu for that row.
+    verticalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(verticalHeader(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                const int row = verticalHeader()->logicalIndexAt(at);
+                if (row >= 0 && !selectionModel()->isRowSelected(row, QModelIndex()) &&
+                    commitOpenEditor())
+                    selectCells(m_model->index(row, 0),
+                                m_model->index(row, m_model->columnCount() - 1));
+                emit contextMenuWanted(verticalHeader()->viewport()->mapToGlobal(at));
+            });
 
     connect(m_editors, &ChannelEditors::editorCreated, this, &ChannelGrid::onEditorCreated);
     connect(m_editors, &ChannelEditors::editorKey, this, &ChannelGrid::onEditorKey);

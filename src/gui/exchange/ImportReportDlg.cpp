@@ -45,19 +45,18 @@ void ImportReportDlg::refresh() {
     int skipped = 0;
     for (const program::CsvNote& note : m_result.notes) {
         skipped += note.skipped ? 1 : 0;
-        QString why = note.reason.messageId != 0
-                          ? stringTable(note.reason.messageId)
-                          : QString::fromStdString(note.reason.text.pick(m_language));
-        if (!note.field.empty() && note.field != "Location")
-            why = tr("%1 \"%2\": %3")
-                      .arg(QString::fromStdString(note.field), QString::fromStdString(note.value),
-                           why);
+        const QString reason = note.reason.messageId != 0
+                                   ? stringTable(note.reason.messageId)
+                                   : QString::fromStdString(note.reason.text.pick(m_language));
+        const QString why = QString::fromStdString(
+            program::describeCsvNote(note, reason.toStdString(), m_language));
         auto* item = new QTreeWidgetItem(
             m_ui->reportList, {QString::number(note.line), QString::fromStdString(note.location),
                                note.skipped ? tr("skipped") : tr("taken"), why});
         item->setToolTip(3, why);
     }
     m_ui->summaryLabel->setText(
-        tr("%n channel(s) will be taken from the file.", nullptr, m_result.rowsTaken) +
-        QLatin1Char(' ') + tr("%n row(s) of the file are skipped.", nullptr, skipped));
+        tr("%1 %2", "how many rows are taken, how many skipped")
+            .arg(tr("%n channel(s) will be taken from the file.", nullptr, m_result.rowsTaken),
+                 tr("%n row(s) of the file are skipped.", nullptr, skipped)));
 }
