@@ -30,6 +30,17 @@ QList<int> all() {
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::UnsavedChangesQuestion
+             // Optional Features, MSK (Key Assignment's buttons lead to its command).
+             << control::OptionalBackLight << control::OptionalBackLightColor
+             << control::OptionalDisplayMode << control::OptionalKeyLock
+             << control::OptionalPriorityChannel << control::OptionalVoxGain
+             << control::OptionalPowerOnStyle << control::OptionalScanMode
+             << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
+             << control::OptionalTotPreAlertHelp << control::OptionalBeep
+             << control::OptionalBatterySaverHelp << control::OptionalStopwatchHelp
+             << control::OptionalTailHelp << control::OptionalOrangeKey << control::OptionalPassword
+             << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
+             << control::MskCallList
              // Import CSV.
              << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
     // Port Setting: one button per port number.
