@@ -1,6 +1,7 @@
 #include "channels/ChannelGrid.h"
 
 #include "channels/ChannelTableModel.h"
+#include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/StringTable.h"
 
@@ -274,6 +275,10 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Delete)) {
+        emit commandWanted(command::EditClear);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -50,6 +50,10 @@ public:
 signals:
     // The user asked for the grid's context menu at `globalPos`.
     void contextMenuWanted(const QPoint& globalPos);
+    // A key of the grid asked for an Edit command (Delete: EditClear). Delete is the
+    // grid's own key, not the main window's: elsewhere in the window it clears
+    // nothing.
+    void commandWanted(int id);
 
 protected:
     // Entering a cell opens its editor, except while a selection is being drawn

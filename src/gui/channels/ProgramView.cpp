@@ -28,6 +28,7 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
 
     m_transfer->setCommitEditor([this] { commitOpenEditor(); });
     doc.setPendingEditCommitter([this] { return commitOpenEditor(); });
+    connect(m_grid, &ChannelGrid::commandWanted, this, [this](int id) { handleCommand(id); });
     connect(m_grid, &ChannelGrid::contextMenuWanted, this, [this](const QPoint& at) {
         QMenu* menu = m_operations->makeContextMenu(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -169,7 +169,6 @@ void LanguagePackTest::theShippedPacksCarryTheSameCommands() {
                                        {"Ctrl+X", 57635},
                                        {"Ctrl+C", 57634},
                                        {"Ctrl+V", 57637},
-                                       {"Del", 57632},
                                        {"Alt+Up", 32962},
                                        {"Alt+Down", 32963},
                                        {"F1", 57670}}));
