@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
+#include "exchange/CsvExchange.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
@@ -52,6 +53,12 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
         return true;
     case command::FileExportPdf:
         printSession(doc, parent).exportPdf(listingOf(doc, parent), parent);
+        return true;
+    case command::ExportCsv:
+        CsvExchange::exportChannelList(doc, parent);
+        return true;
+    case command::ImportCsv:
+        CsvExchange::importChannelList(doc, parent);
         return true;
     default:
         return false;

@@ -9,6 +9,7 @@
 #include "app/NavigationBar.h"
 #include "app/ProgramState.h"
 #include "app/ShellTexts.h"
+#include "app/UndoCommands.h"
 #include "channels/ChildFrame.h"
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
@@ -60,6 +61,7 @@ CMainFrame::CMainFrame(FrameHost& app)
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
     m_docManager->acceptDrops(this);
+    new UndoCommands(*m_commands, *m_docManager, this);
     updateMenuBar();
     updateToggleChecks();
 }
@@ -184,6 +186,16 @@ void CMainFrame::onCommand(int id) {
     case command::Read:
     case command::Write:
     case command::ComSetup:
+    case command::EditUndo:
+    case command::EditRedo:
+    case command::EditCut:
+    case command::EditCopy:
+    case command::EditPaste:
+    case command::EditClear:
+    case command::InsertRow:
+    case command::DeleteRow:
+    case command::MoveUp:
+    case command::MoveDown:
         if (CProgramView* view = activeView())
             view->handleCommand(id);
         break;

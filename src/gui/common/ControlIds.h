@@ -84,6 +84,11 @@ inline constexpr int SideKeyEmergency = 1077;
 inline constexpr int SideKey1750 = 1078;
 inline constexpr int SideKeySquelchOff = 1079;
 
+// Import CSV: the two options and the list of rows skipped or changed.
+inline constexpr int ImportReplace = 1960;
+inline constexpr int ImportIncludeFr = 1961;
+inline constexpr int ImportReport = 1962;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the

@@ -45,7 +45,9 @@ QList<int> all() {
              // PrintList.
              << control::PrintDtmf << control::PrintMsk << control::PrintOptional
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
-             << control::PrintClearAll;
+             << control::PrintClearAll
+             // Import CSV.
+             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

@@ -7,6 +7,7 @@
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
+#include "exchange/ImportReportDlg.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 using testsupport::ModalAnswerer;
 
@@ -114,6 +116,11 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
                    QString(), nullptr);
     faults << unreachableControls(&about);
 
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
+    faults << unreachableControls(&import);
+
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
         faults << unreachableControls(question);
@@ -134,6 +141,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     LanguageDlg choice(program::Language::English);
     PrintListDlg printList;
     using program::print::Section;
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
     const QList<QPair<QWidget*, int>> ids = {
         {printList.checkBox(Section::Dtmf), control::PrintDtmf},
         {printList.checkBox(Section::Msk), control::PrintMsk},
@@ -150,6 +160,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
+        {import.replaceCheck(), control::ImportReplace},
+        {import.includeFrCheck(), control::ImportIncludeFr},
+        {import.reportList(), control::ImportReport},
     };
     for (const auto& [widget, id] : ids) {
         QVERIFY(widget);
