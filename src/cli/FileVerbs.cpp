@@ -14,21 +14,6 @@ namespace program::cli {
 
 namespace {
 
-// Parses the verb's words; on a usage error prints it and sets `status`.
-std::optional<CommandLine> parseVerb(const char* verb, const Words& words, const OptionSet& options,
-                                     std::size_t positionals, const char* usage, int& status) {
-    std::string error;
-    auto line = parseCommandLine(words, options, error);
-    if (line && line->positional.size() != positionals)
-        error = line->positional.size() < positionals ? "missing arguments" : "too many arguments";
-    if (!error.empty()) {
-        status = fail(ExitUsage, std::string(verb) + ": " + error + " (usage: program-cli " + verb +
-                                     " " + usage + ")");
-        return std::nullopt;
-    }
-    return line;
-}
-
 std::string formatMHz(std::int64_t tenHz) {
     char text[32];
     std::snprintf(text, sizeof text, "%lld.%05lld", static_cast<long long>(tenHz / 100000),
@@ -37,6 +22,31 @@ std::string formatMHz(std::int64_t tenHz) {
 }
 
 } // namespace
+
+std::optional<CommandLine> parseVerb(const char* verb, const Words& words, const OptionSet& options,
+                                     std::size_t positionals, const char* usage, int& status,
+                                     bool orMore) {
+    std::string error;
+    auto line = parseCommandLine(words, options, error);
+    if (line && line->positional.size() < positionals)
+        error = "missing arguments";
+    else if (line && !orMore && line->positional.size() > positionals)
+        error = "too many arguments";
+    if (!error.empty()) {
+        status = fail(ExitUsage, std::string(verb) + ": " + error + " (usage: program-cli " + verb +
+                                     " " + usage + ")");
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::optional<Language> languageOption(const char* verb, const CommandLine& line, int& status) {
+    const std::string lang = line.value("--lang", "en");
+    if (lang == "en" || lang == "zh")
+        return lang == "zh" ? Language::Chinese : Language::English;
+    status = fail(ExitUsage, std::string(verb) + ": --lang takes en or zh");
+    return std::nullopt;
+}
 
 int fail(int status, const std::string& text) {
     std::fprintf(stderr, "program-cli: %s\n", text.c_str());
@@ -65,11 +75,11 @@ int runChannels(const Words& words) {
         parseVerb("channels", words, {{"--lang"}, {}}, 1, "FILE.dat [--lang en|zh]", status);
     if (!line)
         return status;
-    const std::string lang = line->value("--lang", "en");
-    if (lang != "en" && lang != "zh")
-        return fail(ExitUsage, "channels: --lang takes en or zh");
+    const auto language = languageOption("channels", *line, status);
+    if (!language)
+        return status;
 
-    Workspace workspace(lang == "zh" ? Language::Chinese : Language::English);
+    Workspace workspace(*language);
     const Document& document = workspace.document;
     if (auto failure = workspace.document.open(line->positional[0]))
         return fail(ExitFailure, describe(*failure));

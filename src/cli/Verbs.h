@@ -1,9 +1,11 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "app/ProgramState.h"
 #include "channels/Document.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,20 @@ int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
 
+int runSettings(const Words& words);
+int runSet(const Words& words);
+int runDiff(const Words& words);
+
 // Prints "program-cli: <text>" on stderr and returns the status given.
 int fail(int status, const std::string& text);
+
+// Parses a verb's words: exactly `positionals` file names and arguments (or at
+// least that many with `orMore`). On a usage error prints it, sets `status` and
+// returns nothing.
+std::optional<CommandLine> parseVerb(const char* verb, const Words& words, const OptionSet& options,
+                                     std::size_t positionals, const char* usage, int& status,
+                                     bool orMore = false);
+// The --lang option (en, the default, or zh); a usage error otherwise.
+std::optional<Language> languageOption(const char* verb, const CommandLine& line, int& status);
 
 } // namespace program::cli

@@ -17,8 +17,10 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"new", runNew},   {"channels", runChannels}, {"save-as", runSaveAs}, {"edit", runEdit},
-    {"info", runInfo}, {"read", runRead},         {"write", runWrite},    {"service", runService},
+    {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
+    {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
+    {"write", runWrite}, {"service", runService},   {"settings", runSettings},
+    {"set", runSet},     {"diff", runDiff},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
@@ -33,6 +35,18 @@ Codeplug files (.dat, exactly 4096 bytes):
                                    apply one grid edit (ROW 1..129, 129 is "Fr";
                                    COLUMN 1..9) and save the file
   info FILE.dat                    band limits, radio type, password, channels in use
+
+Settings of the editors (Optional Features, Key Assignment, MSK, ...) by key:
+  settings FILE.dat [--lang en|zh] [--section NAME]
+                                   print every key as key=value, the value as the editor
+                                   shows it (sections: optional, keys, msk, ...)
+  set FILE.dat KEY=VALUE [KEY=VALUE...] [--service-code CODE]
+                                   change fields as the editors would (all or none) and
+                                   save the file; a value the editor would not show as
+                                   given is refused; params.* keys need the service code
+  diff A.dat B.dat [--lang en|zh]  print every key and channel cell whose shown value
+                                   differs ("key: A -> B", channel cells as
+                                   channel.ROW.COLUMN); exit 0 same, 1 different, 2 trouble
 
 Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
   read OUT.dat [--template FILE.dat] [--retries N]

@@ -1,6 +1,9 @@
 #include "channels/Document.h"
 
+#include "channels/BandLimitBlock.h"
 #include "model/FactoryDefaults.h"
+
+#include <algorithm>
 
 namespace program {
 
@@ -35,6 +38,21 @@ void Document::adoptReadImage(const CodeplugImage& image) {
     m_state.newDocument = false;
     imageToGrid();
     markSaved();
+}
+
+void Document::applyEdit(const CodeplugImage& edited) {
+    const auto block = imagemap::BandLimitBlock;
+    const auto before = m_image.range(block.offset, block.size);
+    const auto after = edited.range(block.offset, block.size);
+    const bool bandsChanged = !std::equal(before.begin(), before.end(), after.begin());
+    m_image = edited;
+    if (!bandsChanged)
+        return;
+    const BandLimits limits = readBandLimitBlock(m_image);
+    if (m_ownBandLimits)
+        m_ownBandLimits = limits;
+    else
+        m_state.bandLimits = limits;
 }
 
 void Document::imageToGrid() {

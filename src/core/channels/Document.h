@@ -54,6 +54,11 @@ public:
     std::optional<DatFileError> save(const std::filesystem::path& path);
     // Takes the image of a completed read from the radio.
     void adoptReadImage(const CodeplugImage& image);
+    // Takes an editor's working copy of the image (editors own no channel bytes).
+    // When the editor wrote the band-limit block (Software Info fitting the
+    // radio's band), the document's band limits follow it, so that the grid checks
+    // against them at once and a save keeps them.
+    void applyEdit(const CodeplugImage& edited);
 
     // Decodes the table from the image (see ImageToGrid); the type an opened or
     // read image carries is kept for the next new document.

@@ -36,6 +36,38 @@ inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
 
+// Optional Features
+inline constexpr int OptionalBackLight = 1115;
+inline constexpr int OptionalBackLightColor = 1116;
+inline constexpr int OptionalDisplayMode = 1117;
+inline constexpr int OptionalKeyLock = 1118;
+inline constexpr int OptionalPriorityChannel = 1119;
+inline constexpr int OptionalVoxGain = 1120;
+inline constexpr int OptionalPowerOnStyle = 1121;
+inline constexpr int OptionalScanMode = 1122;
+inline constexpr int OptionalSquelchLevel = 1123;
+inline constexpr int OptionalStep = 1124;
+inline constexpr int OptionalTot = 1125;
+inline constexpr int OptionalTotPreAlert = 1126;
+inline constexpr int OptionalBeep = 1127;
+inline constexpr int OptionalBatterySaver = 1128;
+inline constexpr int OptionalStopwatch = 1129;
+inline constexpr int OptionalTail = 1130;
+inline constexpr int OptionalOrangeKey = 1131;
+inline constexpr int OptionalPassword = 1133;
+inline constexpr int OptionalStrSet = 1136;
+inline constexpr int OptionalAllowReset = 1137;
+
+// MSK
+inline constexpr int MskIdCode = 1048;
+inline constexpr int MskCallList = 1349;
+
+// Key Assignment: the four side-key buttons, in order.
+inline constexpr int SideKeyOptionCall = 1076;
+inline constexpr int SideKeyEmergency = 1077;
+inline constexpr int SideKey1750 = 1078;
+inline constexpr int SideKeySquelchOff = 1079;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the

@@ -37,6 +37,9 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     Rules m_rules;
     mutable QPointer<QLineEdit> m_open;

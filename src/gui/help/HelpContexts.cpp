@@ -29,7 +29,18 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
-             << control::UnsavedChangesQuestion;
+             << control::UnsavedChangesQuestion
+             // Optional Features, MSK (Key Assignment's buttons lead to its command).
+             << control::OptionalBackLight << control::OptionalBackLightColor
+             << control::OptionalDisplayMode << control::OptionalKeyLock
+             << control::OptionalPriorityChannel << control::OptionalVoxGain
+             << control::OptionalPowerOnStyle << control::OptionalScanMode
+             << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
+             << control::OptionalTotPreAlert << control::OptionalBeep
+             << control::OptionalBatterySaver << control::OptionalStopwatch
+             << control::OptionalTail << control::OptionalOrangeKey << control::OptionalPassword
+             << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
+             << control::MskCallList;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

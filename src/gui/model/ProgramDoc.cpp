@@ -61,7 +61,7 @@ void CProgramDoc::gridToImage() {
 void CProgramDoc::applyEdit(const QString& stepName, const program::CodeplugImage& edited) {
     if (edited == image())
         return;
-    image() = edited;
+    m_document.applyEdit(edited);
     emit imageEdited(stepName);
 }
 

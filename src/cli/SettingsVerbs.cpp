@@ -1,0 +1,123 @@
+// The verbs that read and change every editor's fields by key: settings, set, diff.
+
+#include "CommandLine.h"
+#include "Verbs.h"
+
+#include "service/ServiceAccessCode.h"
+#include "settings/Catalogue.h"
+
+#include <cstdio>
+
+namespace program::cli {
+
+namespace {
+
+std::string sectionNames() {
+    std::string names;
+    for (const auto& section : settings::catalogue())
+        names += (names.empty() ? "" : ", ") + std::string(section->name());
+    return names;
+}
+
+void print(const std::vector<settings::Setting>& shown) {
+    for (const auto& setting : shown)
+        std::printf("%s=%s\n", setting.key.c_str(), setting.value.c_str());
+}
+
+} // namespace
+
+int runSettings(const Words& words) {
+    int status = ExitOk;
+    auto line = parseVerb("settings", words, {{"--lang", "--section"}, {}}, 1,
+                          "FILE.dat [--lang en|zh] [--section NAME]", status);
+    if (!line)
+        return status;
+    const auto language = languageOption("settings", *line, status);
+    if (!language)
+        return status;
+    const settings::Section* section = nullptr;
+    if (line->has("--section")) {
+        section = settings::findSection(line->value("--section"));
+        if (!section)
+            return fail(ExitUsage, "settings: no section '" + line->value("--section") +
+                                       "' (sections: " + sectionNames() + ")");
+    }
+
+    Workspace workspace(*language);
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitFailure, describe(*failure));
+    const CodeplugImage& image = workspace.document.image();
+    print(section ? section->show(image, *language) : settings::showSettings(image, *language));
+    return ExitOk;
+}
+
+int runSet(const Words& words) {
+    int status = ExitOk;
+    auto line = parseVerb("set", words, {{"--service-code"}, {}}, 2,
+                          "FILE.dat KEY=VALUE [KEY=VALUE...] [--service-code CODE]", status, true);
+    if (!line)
+        return status;
+    std::vector<settings::Assignment> assignments;
+    for (std::size_t i = 1; i < line->positional.size(); ++i) {
+        const std::string& pair = line->positional[i];
+        const auto eq = pair.find('=');
+        if (eq == std::string::npos || eq == 0)
+            return fail(ExitUsage, "set: '" + pair + "' is not KEY=VALUE");
+        assignments.push_back({pair.substr(0, eq), pair.substr(eq + 1)});
+    }
+    const bool codeGiven = line->has("--service-code");
+    const bool serviceAccess =
+        codeGiven && service::acceptsServiceCode(line->value("--service-code"));
+    if (codeGiven && !serviceAccess)
+        return fail(ExitFailure, "set: the service access code is not right; nothing was changed");
+
+    Workspace workspace;
+    Document& document = workspace.document;
+    const std::string& path = line->positional[0];
+    if (auto failure = document.open(path))
+        return fail(ExitFailure, describe(*failure));
+    CodeplugImage edited = document.image();
+    if (auto refusal = settings::applySettings(edited, assignments, serviceAccess))
+        return fail(ExitFailure, refusal->text() + "; nothing was changed");
+    document.applyEdit(edited);
+    if (auto failure = document.save(path))
+        return fail(ExitFailure, describe(*failure));
+    return ExitOk;
+}
+
+int runDiff(const Words& words) {
+    int status = ExitOk;
+    auto line = parseVerb("diff", words, {{"--lang"}, {}}, 2, "A.dat B.dat [--lang en|zh]", status);
+    if (!line)
+        return status;
+    const auto language = languageOption("diff", *line, status);
+    if (!language)
+        return status;
+    // diff(1)'s statuses: trouble is 2, so that 1 always means "they differ".
+    Workspace a(*language), b(*language);
+    Workspace* sides[] = {&a, &b};
+    for (int side = 0; side < 2; ++side) {
+        if (auto failure = sides[side]->document.open(line->positional[side]))
+            return fail(ExitUsage, describe(*failure));
+    }
+
+    bool differ = false;
+    auto report = [&](const std::string& key, const std::string& was, const std::string& is) {
+        if (was == is)
+            return;
+        differ = true;
+        std::printf("%s: %s -> %s\n", key.c_str(), was.c_str(), is.c_str());
+    };
+    const auto before = settings::showSettings(a.document.image(), *language);
+    const auto after = settings::showSettings(b.document.image(), *language);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        report(before[i].key, before[i].value, after[i].value);
+    for (int row = ChannelTable::FirstRow; row <= ChannelTable::LastRow; ++row) {
+        for (int col = ChannelTable::FirstColumn; col <= ChannelTable::LastColumn; ++col)
+            report("channel." + ChannelTable::rowLabel(row) + "." + std::to_string(col),
+                   a.document.table().text(row, col), b.document.table().text(row, col));
+    }
+    return differ ? ExitFailure : ExitOk;
+}
+
+} // namespace program::cli
