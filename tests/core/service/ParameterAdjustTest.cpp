@@ -1,5 +1,6 @@
 #include "service/ParameterAdjust.h"
 #include "model/FactoryDefaults.h"
+#include "support/CodecOwnership.h"
 
 #include <gtest/gtest.h>
 
@@ -118,14 +119,8 @@ TEST(ParameterAdjust, HiddenSwitchesAndLevelsAreCarriedThrough) {
     EXPECT_EQ(loadParameterAdjust(image).sqlDetectSetHigh, 14);
 }
 
-TEST(ParameterAdjust, StoreChangesOnlyTheParameterBlock) {
-    CodeplugImage image;
-    image.fill(0x00);
-    const CodeplugImage before = image;
-    storeParameterAdjust(loadParameterAdjust(image), image);
-    for (std::size_t at = 0; at < CodeplugImage::Size; ++at) {
-        if (at < 0xFB4 || at >= 0xFD0) {
-            ASSERT_EQ(image.at(at), before.at(at)) << at;
-        }
-    }
+TEST(ParameterAdjust, OwnsTheParameterBlockBelowTheHighNibbleOfItsFirstByte) {
+    testsupport::Ownership owned{{0xFB4, 0x0F}};
+    testsupport::ownAll(owned, 0xFB5, 0xFD0);
+    testsupport::expectOwnsOnly(loadParameterAdjust, storeParameterAdjust, owned);
 }
