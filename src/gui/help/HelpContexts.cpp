@@ -36,9 +36,9 @@ QList<int> all() {
              << control::OptionalPriorityChannel << control::OptionalVoxGain
              << control::OptionalPowerOnStyle << control::OptionalScanMode
              << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
-             << control::OptionalTotPreAlert << control::OptionalBeep
-             << control::OptionalBatterySaver << control::OptionalStopwatch
-             << control::OptionalTail << control::OptionalOrangeKey << control::OptionalPassword
+             << control::OptionalTotPreAlertHelp << control::OptionalBeep
+             << control::OptionalBatterySaverHelp << control::OptionalStopwatchHelp
+             << control::OptionalTailHelp << control::OptionalOrangeKey << control::OptionalPassword
              << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
              << control::MskCallList;
     // Port Setting: one button per port number.
