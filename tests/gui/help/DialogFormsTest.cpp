@@ -13,8 +13,13 @@
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
+#include "model/FactoryDefaults.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
+#include "service/ParamAdjustDlg.h"
+#include "service/ServicePasswordDlg.h"
+#include "service/SoftwareInfoDlg.h"
+#include "service/SqlTuningDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -110,6 +115,16 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
                    QString(), nullptr);
     faults << unreachableControls(&about);
 
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    faults << unreachableControls(&squelch);
+    ServicePasswordDlg password;
+    faults << unreachableControls(&password);
+    ParamAdjustDlg params(image, state, {});
+    faults << unreachableControls(&params);
+    SoftwareInfoDlg info(image, state, {});
+    faults << unreachableControls(&info);
+
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
         faults << unreachableControls(question);
@@ -138,7 +153,27 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
     };
-    for (const auto& [widget, id] : ids) {
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    ParamAdjustDlg params(image, state, {});
+    SoftwareInfoDlg info(image, state, {});
+    ServicePasswordDlg password;
+    const QList<QPair<QWidget*, int>> serviceIds = {
+        {squelch.grid(), servicecontrol::SqlGrid},
+        {squelch.readButton(), servicecontrol::Read},
+        {squelch.plusOneButton(), servicecontrol::PlusOne},
+        {squelch.minusOneButton(), servicecontrol::MinusOne},
+        {params.grid(), servicecontrol::DetectGrid},
+        {params.lists()[0], servicecontrol::MicInputGainAna},
+        {params.lists()[5], servicecontrol::ToneAmpOffsetDigit},
+        {params.lists()[7], servicecontrol::UNarrowSqlDifference},
+        {params.writeButton(), servicecontrol::Write},
+        {password.passwordEdit(), servicecontrol::Password},
+        {info.companyList(), servicecontrol::Company},
+        {info.freqBandList(), servicecontrol::FreqBand},
+        {info.limitEdit(program::service::SoftwareInfo::HighFreq2), servicecontrol::HighFreq2},
+    };
+    for (const auto& [widget, id] : ids + serviceIds) {
         QVERIFY(widget);
         QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
     }
