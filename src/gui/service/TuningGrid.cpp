@@ -5,11 +5,14 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace tuninggrid {
 
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+constexpr int RowPadding = 8;
 
 int pixels(const QWidget* widget, int twips) {
     return qRound(twips * widget->logicalDpiX() / TwipsPerInch);
@@ -32,9 +35,6 @@ GridCellEditor* setUp(QTableWidget* grid, const QStringList& rowLabels, const QS
     grid->horizontalHeader()->setSectionsClickable(false);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setColumnWidth(0, pixels(grid, labelTwips));
-    for (int column = 1; column < grid->columnCount(); ++column)
-        grid->setColumnWidth(column, pixels(grid, columnTwips));
 
     for (int row = 0; row < grid->rowCount(); ++row) {
         QTableWidgetItem* label = centred(rowLabels[row]);
@@ -43,6 +43,15 @@ GridCellEditor* setUp(QTableWidget* grid, const QStringList& rowLabels, const QS
         grid->setItem(row, 0, label);
         for (int column = 1; column < grid->columnCount(); ++column)
             grid->setItem(row, column, centred(QString()));
+    }
+    // The columns are as wide as the radio's tools made them, or as their texts
+    // need in the font of the run; the whole table shows without scrolling.
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + RowPadding);
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        grid->resizeColumnToContents(column); // the cells and the header
+        const int content = grid->columnWidth(column);
+        grid->setColumnWidth(
+            column, std::max(pixels(grid, column == 0 ? labelTwips : columnTwips), content));
     }
     grid->setCurrentCell(0, 0);
 
