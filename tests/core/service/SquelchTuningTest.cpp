@@ -21,13 +21,6 @@ TEST(SquelchTuning, RowsSkipTheTwoFixedBytes) {
     EXPECT_EQ(squelchRowLabel(17), "520-529");
 }
 
-TEST(SquelchTuning, NewDocumentShowsTheDefaultTable) {
-    const SquelchTuning shown = loadSquelchTuning(factoryDefaults());
-    const SquelchTuning expected{
-        {37, 37, 38, 39, 37, 27, 25, 24, 23, 23, 23, 22, 22, 21, 20, 19, 17, 19}};
-    EXPECT_EQ(shown, expected);
-}
-
 TEST(SquelchTuning, BytesOutsideFiveToHundredShowAndStoreTheRowDefault) {
     CodeplugImage image = factoryDefaults();
     image.set(0xFA0, 0xFF);

@@ -160,14 +160,10 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     ServicePasswordDlg password;
     const QList<QPair<QWidget*, int>> serviceIds = {
         {squelch.grid(), servicecontrol::SqlGrid},
-        {squelch.readButton(), servicecontrol::Read},
         {squelch.plusOneButton(), servicecontrol::PlusOne},
-        {squelch.minusOneButton(), servicecontrol::MinusOne},
         {params.grid(), servicecontrol::DetectGrid},
         {params.lists()[0], servicecontrol::MicInputGainAna},
-        {params.lists()[5], servicecontrol::ToneAmpOffsetDigit},
         {params.lists()[7], servicecontrol::UNarrowSqlDifference},
-        {params.writeButton(), servicecontrol::Write},
         {password.passwordEdit(), servicecontrol::Password},
         {info.companyList(), servicecontrol::Company},
         {info.freqBandList(), servicecontrol::FreqBand},

@@ -1,5 +1,3 @@
-#include "ServiceTests.h"
-
 #include "SimProcess.h"
 #include "app/LanguagePack.h"
 #include "app/MessageIds.h"
@@ -27,6 +25,17 @@
 using program::CodeplugImage;
 using program::service::SoftwareInfo;
 using testsupport::ModalAnswerer;
+
+class ServiceRadioTest : public QObject {
+    Q_OBJECT
+private slots:
+    void squelchReadAndWriteReachTheRadio();
+    void aFailedReadLeavesImageAndControls();
+    void shortIdentityIsACommunicationError();
+    void parameterReadAndWriteCarryTheHiddenValues();
+    void silentRadioPromptsRetryOrCancel();
+    void softwareInfoStoresOnlyOnceTheRadioAnswered();
+};
 
 namespace {
 
@@ -229,3 +238,5 @@ void ServiceRadioTest::softwareInfoStoresOnlyOnceTheRadioAnswered() {
 }
 
 GUI_TEST(ServiceRadioTest);
+
+#include "ServiceRadioTest.moc"
