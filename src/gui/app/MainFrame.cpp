@@ -16,6 +16,7 @@
 #include "help/HelpContexts.h"
 #include "link/PortNames.h"
 #include "link/ServiceRunner.h"
+#include "model/FilePaths.h"
 #include "model/MyDocManager.h"
 #include "model/ProgramDoc.h"
 
@@ -49,7 +50,8 @@ CMainFrame::CMainFrame(FrameHost& app)
     createStatusBar();
     createNavigationBar();
 
-    MdiBackground::apply(*m_mdiArea, QString::fromStdString(app.state().programDirectory));
+    MdiBackground::apply(*m_mdiArea,
+                         fromFilesystemPath(app.state().paths.resource("background.bmp")));
     // A wide navigation bar leaves less room than a document window takes: the
     // document area scrolls, so its right columns and its close box stay reachable.
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
