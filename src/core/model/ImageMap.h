@@ -63,6 +63,9 @@ inline constexpr Region TwoToneDerived{0xF00, 0xC7};
 
 // Squelch table (SQL tuning values), read and written by SQL Tuning.
 inline constexpr Region SquelchTable{0xFA0, 0x14};
+// Two bytes inside the squelch table that hold no slice of a band; every store of
+// the table sets them to 0x1A.
+inline constexpr Region SquelchFixed{0xFA5, 2};
 // Parameter block, read and written by Parameter Adjust.
 inline constexpr Region ParameterBlock{0xFB4, 0x1C};
 // Both together: what a write sends only when the squelch-write switch is on.
@@ -100,6 +103,8 @@ inline constexpr std::size_t FullRowsEnd = SquelchTable.offset;
 static_assert(ChannelRecords.end() == 0xC18);
 static_assert(TwoTone.end() == 0xEC8);
 static_assert(SquelchTable.end() == ParameterBlock.offset);
+static_assert(SquelchTable.contains(SquelchFixed.offset) &&
+              SquelchTable.contains(SquelchFixed.end() - 1));
 static_assert(ParameterBlock.end() == IdentityBlock.offset);
 static_assert(BandLimitBlock.end() == SquelchThreshold.offset);
 static_assert(SquelchThreshold.end() <= CodeplugImage::Size);

@@ -15,8 +15,11 @@
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
 #include "help/HelpContexts.h"
+#include "link/PortNames.h"
+#include "link/ServiceRunner.h"
 #include "model/FilePaths.h"
 #include "model/MyDocManager.h"
+#include "model/ProgramDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -223,8 +226,14 @@ void CMainFrame::onCommand(int id) {
         m_app.requestHelp(helpcontext::MainWindow);
         break;
     default:
-        if (auto* frame = m_docManager->activeFrame())
-            runDocumentCommand(id, *frame->document(), this);
+        if (auto* frame = m_docManager->activeFrame()) {
+            // The service dialogs reach the radio on the port chosen in Com Setup.
+            CProgramDoc& doc = *frame->document();
+            const ServicePort port{
+                program::devicePathForPort(doc.state().portNumber, m_docManager->portOverrides()),
+                m_docManager->linkFactory()};
+            runDocumentCommand(id, doc, this, port);
+        }
         break;
     }
 }

@@ -111,3 +111,55 @@ inline constexpr int DecodeToneHelp = 2132;
 inline constexpr int EncodeToneHelp = 2133;
 
 } // namespace gridcontrol
+
+// Control ids of the service dialogs: SQL Tuning, Parameter Adjust with its
+// password, and Software Info.
+namespace servicecontrol {
+
+// Read and Write do the same in all three dialogs and share one topic.
+inline constexpr int Read = 1140;
+inline constexpr int Write = 1141;
+
+// SQL Tuning
+inline constexpr int SqlGrid = 1001;
+inline constexpr int SqlCellEdit = 1005;
+inline constexpr int PlusOne = 1142;
+inline constexpr int MinusOne = 1143;
+
+// Parameter Adjust
+inline constexpr int DetectGrid = 1002;
+inline constexpr int MicInputGainAna = 1008;
+inline constexpr int MicInputGainDigit = 1009;
+inline constexpr int MicAmpGain = 1010;
+inline constexpr int MaxAmpOffset = 1011;
+inline constexpr int ToneAmpOffsetAna = 1012;
+inline constexpr int ToneAmpOffsetDigit = 1013;
+inline constexpr int DetectCellEdit = 1014;
+inline constexpr int VNarrowSqlDifference = 1154;
+inline constexpr int UNarrowSqlDifference = 1155;
+// The service password dialog's edit.
+inline constexpr int Password = 1318;
+
+// Software Info
+inline constexpr int FreqBand = 1142;
+inline constexpr int Company = 1143;
+inline constexpr int LowFreq1 = 1144;
+inline constexpr int HighFreq1 = 1145;
+inline constexpr int LowFreq2 = 1146;
+inline constexpr int HighFreq2 = 1147;
+
+// Parameter Adjust's lists and cell edit carry the ids of the Port Setting
+// buttons COM2 to COM8, and Software Info's two lists those of SQL Tuning's "+1"
+// and "-1"; F1 on them asks for topics of their own.
+inline constexpr int HelpOffset = 2000;
+inline constexpr int MicInputGainAnaHelp = MicInputGainAna + HelpOffset;
+inline constexpr int MicInputGainDigitHelp = MicInputGainDigit + HelpOffset;
+inline constexpr int MicAmpGainHelp = MicAmpGain + HelpOffset;
+inline constexpr int MaxAmpOffsetHelp = MaxAmpOffset + HelpOffset;
+inline constexpr int ToneAmpOffsetAnaHelp = ToneAmpOffsetAna + HelpOffset;
+inline constexpr int ToneAmpOffsetDigitHelp = ToneAmpOffsetDigit + HelpOffset;
+inline constexpr int DetectCellEditHelp = DetectCellEdit + HelpOffset;
+inline constexpr int FreqBandHelp = FreqBand + HelpOffset;
+inline constexpr int CompanyHelp = Company + HelpOffset;
+
+} // namespace servicecontrol

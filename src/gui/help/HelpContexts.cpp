@@ -48,6 +48,17 @@ QList<int> all() {
              << control::PrintClearAll
              // Import CSV.
              << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
+    // The service windows and the service password.
+    contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
+             << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne
+             << servicecontrol::DetectGrid << servicecontrol::MicInputGainAnaHelp
+             << servicecontrol::MicInputGainDigitHelp << servicecontrol::MicAmpGainHelp
+             << servicecontrol::MaxAmpOffsetHelp << servicecontrol::ToneAmpOffsetAnaHelp
+             << servicecontrol::ToneAmpOffsetDigitHelp << servicecontrol::DetectCellEditHelp
+             << servicecontrol::VNarrowSqlDifference << servicecontrol::UNarrowSqlDifference
+             << servicecontrol::Password << servicecontrol::FreqBandHelp
+             << servicecontrol::CompanyHelp << servicecontrol::LowFreq1 << servicecontrol::HighFreq1
+             << servicecontrol::LowFreq2 << servicecontrol::HighFreq2;
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

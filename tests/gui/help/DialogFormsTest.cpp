@@ -14,9 +14,14 @@
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
+#include "model/FactoryDefaults.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
 #include "print/PrintListDlg.h"
+#include "service/ParamAdjustDlg.h"
+#include "service/ServicePasswordDlg.h"
+#include "service/SoftwareInfoDlg.h"
+#include "service/SqlTuningDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -120,6 +125,15 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
         program::Language::English);
     faults << unreachableControls(&import);
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    faults << unreachableControls(&squelch);
+    ServicePasswordDlg password;
+    faults << unreachableControls(&password);
+    ParamAdjustDlg params(image, state, {});
+    faults << unreachableControls(&params);
+    SoftwareInfoDlg info(image, state, {});
+    faults << unreachableControls(&info);
 
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
@@ -164,7 +178,23 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
     };
-    for (const auto& [widget, id] : ids) {
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    ParamAdjustDlg params(image, state, {});
+    SoftwareInfoDlg info(image, state, {});
+    ServicePasswordDlg password;
+    const QList<QPair<QWidget*, int>> serviceIds = {
+        {squelch.grid(), servicecontrol::SqlGrid},
+        {squelch.plusOneButton(), servicecontrol::PlusOne},
+        {params.grid(), servicecontrol::DetectGrid},
+        {params.lists()[0], servicecontrol::MicInputGainAna},
+        {params.lists()[7], servicecontrol::UNarrowSqlDifference},
+        {password.passwordEdit(), servicecontrol::Password},
+        {info.companyList(), servicecontrol::Company},
+        {info.freqBandList(), servicecontrol::FreqBand},
+        {info.limitEdit(program::service::SoftwareInfo::HighFreq2), servicecontrol::HighFreq2},
+    };
+    for (const auto& [widget, id] : ids + serviceIds) {
         QVERIFY(widget);
         QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
     }
