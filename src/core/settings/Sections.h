@@ -11,5 +11,7 @@ namespace program::settings {
 std::unique_ptr<Section> makeOptionalSection();
 std::unique_ptr<Section> makeKeysSection();
 std::unique_ptr<Section> makeMskSection();
+std::unique_ptr<Section> makeDtmfSection();
+std::unique_ptr<Section> makeTwoToneSection();
 
 } // namespace program::settings
