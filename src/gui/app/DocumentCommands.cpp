@@ -1,7 +1,10 @@
 #include "app/DocumentCommands.h"
 
+#include "app/ProgramState.h"
 #include "common/CommandIds.h"
 #include "model/ProgramDoc.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 
 #include <QWidget>
 
@@ -11,6 +14,18 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     Q_UNUSED(doc);
     Q_UNUSED(parent);
     switch (id) {
+    case command::Dtmf: {
+        CDtmfDlg dialog(doc.image(), doc.state().language, parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        return true;
+    }
+    case command::TwoTone: {
+        CTwoToneDlg dialog(doc.image(), parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        return true;
+    }
     default:
         return false;
     }

@@ -1,5 +1,7 @@
 #include "common/GridCellEditor.h"
 
+#include "common/HelpProperties.h"
+
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -40,6 +42,8 @@ QWidget* GridCellEditor::createEditor(QWidget* parent, const QStyleOptionViewIte
     edit->setFrame(false);
     edit->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
     edit->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
+    if (m_rules.controlId > 0)
+        helpproperty::setControlId(edit, m_rules.controlId);
     m_open = edit;
     return edit;
 }
@@ -48,6 +52,12 @@ void GridCellEditor::setEditorData(QWidget* editor, const QModelIndex& index) co
     auto* edit = static_cast<QLineEdit*>(editor);
     edit->setText(index.data(Qt::EditRole).toString());
     edit->selectAll();
+}
+
+void GridCellEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+    const QString text = static_cast<QLineEdit*>(editor)->text();
+    model->setData(index, m_rules.normalise ? m_rules.normalise(text) : text, Qt::EditRole);
 }
 
 void GridCellEditor::destroyEditor(QWidget* editor, const QModelIndex& index) const {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 class QTableWidget;
 
 // In-place editing of the cells of an editor's small grid (the MSK call list,
@@ -20,6 +22,11 @@ public:
         int maxLength = 0;
         // The characters a cell may hold, e.g. "0-9A-F" (a regular-expression set).
         QString allowed;
+        // The edit's own control id, which F1 asks for while it is open (0: the grid's).
+        int controlId = 0;
+        // Rewrites the text as committing it stores it ("5000" -> "3106.0"); none
+        // stores the text as typed.
+        std::function<QString(const QString&)> normalise;
     };
 
     // Becomes the delegate of `grid` and sets its edit triggers.
@@ -35,6 +42,8 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
 private:

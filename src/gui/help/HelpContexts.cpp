@@ -30,6 +30,8 @@ QList<int> all() {
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::UnsavedChangesQuestion;
+    contexts.append(QList<int>(std::begin(dtmfcontrol::All), std::end(dtmfcontrol::All)));
+    contexts.append(QList<int>(std::begin(twotonecontrol::All), std::end(twotonecontrol::All)));
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

@@ -10,8 +10,11 @@
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
+#include "model/FactoryDefaults.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -91,6 +94,13 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
                    QString(), nullptr);
     faults << unreachableControls(&about);
 
+    const auto image = program::factoryDefaults();
+    CDtmfDlg dtmf(image, language == QLatin1String("Chinese") ? program::Language::Chinese
+                                                              : program::Language::English);
+    faults << unreachableControls(&dtmf);
+    CTwoToneDlg twoTone(image);
+    faults << unreachableControls(&twoTone);
+
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
         faults << unreachableControls(question);
@@ -121,6 +131,25 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     };
     for (const auto& [widget, id] : ids) {
         QVERIFY(widget);
+        QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
+    }
+    // The signalling dialogs' forms, by the names of their controls.
+    CDtmfDlg dtmf(program::CodeplugImage(), program::Language::English);
+    CTwoToneDlg twoTone{program::CodeplugImage()};
+    const QList<std::tuple<QDialog*, const char*, int>> named = {
+        {&dtmf, "tabs", dtmfcontrol::Tabs},
+        {&dtmf, "starHashTimeEdit", dtmfcontrol::StarHashTimeEdit},
+        {&dtmf, "stunTypeList", dtmfcontrol::StunTypeList},
+        {&dtmf, "callList", dtmfcontrol::CallListGrid},
+        {&twoTone, "entries", twotonecontrol::DecodeTabs},
+        {&twoTone, "txRiseEdit", twotonecontrol::TxRiseEdit},
+        {&twoTone, "encodeGrid", twotonecontrol::EncodeGrid},
+        {&twoTone, "shortBeep", twotonecontrol::ShortBeep},
+        {&twoTone, "aToneEdit", twotonecontrol::ATone},
+    };
+    for (const auto& [dialog, name, id] : named) {
+        const QWidget* widget = dialog->findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
         QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
     }
     for (auto language : {program::Language::English, program::Language::Chinese})
