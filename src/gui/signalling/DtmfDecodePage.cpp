@@ -5,6 +5,7 @@
 
 #include "ui_DtmfDecodePage.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QRegularExpression>
 #include <QValidator>
@@ -87,9 +88,11 @@ bool CDtmfDecodePage::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == m_ui->stunTypeEdit)
             openList(m_ui->stunTypeEdit, m_ui->stunTypeList);
     } else if (event->type() == QEvent::FocusOut) {
-        // The list's own drop-down and a switch to another window keep it open.
+        // The list's own drop-down (which may take the focus into itself while it is
+        // open) and a switch to another window keep it open.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+            QApplication::activePopupWidget())
             return false;
         if (watched == m_ui->groupCodeList)
             closeList(m_ui->groupCodeEdit, m_ui->groupCodeList);

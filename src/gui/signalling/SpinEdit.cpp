@@ -1,5 +1,6 @@
 #include "signalling/SpinEdit.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyleOptionSpinBox>
 
@@ -8,9 +9,6 @@
 using program::signalling::Spin;
 
 SpinEdit::SpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
-    // The focus, and with it the accessible name of its label, is the spin box's;
-    // its text part only shows what the spin box is given.
-    lineEdit()->setFocusPolicy(Qt::NoFocus);
     setAccelerated(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
@@ -21,6 +19,10 @@ void SpinEdit::setRules(Step step, Leave leave, const QString& widest, int maxLe
     m_widest = widest;
     if (maxLength > 0)
         lineEdit()->setMaxLength(maxLength);
+    // The keyboard focus is in the text part: it is named by the spin box's label.
+    for (const QLabel* label : window()->findChildren<QLabel*>())
+        if (label->buddy() == this)
+            lineEdit()->setAccessibleName(label->text().remove(QLatin1Char('&')));
     updateGeometry();
 }
 

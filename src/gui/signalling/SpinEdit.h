@@ -19,6 +19,7 @@ public:
     explicit SpinEdit(QWidget* parent = nullptr);
 
     // The rules of the field; `widest` is a text the edit is made wide enough for.
+    // Call it once the form has given the spin box its label.
     void setRules(Step step, Leave leave, const QString& widest, int maxLength = 0);
 
     void setText(const QString& text);

@@ -2,6 +2,8 @@
 
 #include "signalling/SpinEdit.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -27,16 +29,21 @@ inline void clickArrow(SpinEdit* edit, program::signalling::Spin spin) {
     QTest::mouseClick(edit, Qt::LeftButton, {}, arrow.center());
 }
 
-// Types `text` over the edit's text; a point comes from the keypad.
+// Clicks into the edit and types `text` over its text; a point comes from the
+// keypad. The keys go where the click put the keyboard focus.
 inline void retype(QWidget* edit, const QString& text) {
-    edit->setFocus();
-    if (auto* spin = qobject_cast<SpinEdit*>(edit))
+    auto* spin = qobject_cast<SpinEdit*>(edit);
+    QWidget* clicked = spin ? spin->findChild<QLineEdit*>() : edit;
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QVERIFY(edit->hasFocus());
+    if (spin)
         spin->selectAll();
+    QWidget* focus = QApplication::focusWidget();
     for (QChar c : text) {
         if (c == QLatin1Char('.'))
-            QTest::keyClick(edit, Qt::Key_Period, Qt::KeypadModifier);
+            QTest::keyClick(focus, Qt::Key_Period, Qt::KeypadModifier);
         else
-            QTest::keyClicks(edit, QString(c));
+            QTest::keyClicks(focus, QString(c));
     }
 }
 

@@ -108,7 +108,7 @@ void TwoToneDlgTest::encodeGridCellCommitsOnTabSwitch() {
     grid->setCurrentCell(0, 1);
     QTest::keyClick(cells->openEdit(), Qt::Key_Delete); // the text is selected: empties it
     grid->setCurrentCell(4, 0);
-    retype(cells->openEdit(), "5000");
+    QTest::keyClicks(cells->openEdit(), QStringLiteral("5000")); // over the selected text
     clickTab(open.tabs(), 1);
     QCOMPARE(grid->item(4, 0)->text(), QStringLiteral("3106.0"));
     const TwoToneEncode encode = loadTwoToneEncode(open.dialog.image());
