@@ -87,10 +87,11 @@ void setUpNumberedGrid(QTableWidget* grid, int rows, const QString& numberHeader
         }
     }
     grid->setVerticalHeaderLabels(numbers);
-    for (QHeaderView* header : {grid->horizontalHeader(), grid->verticalHeader()}) {
+    for (QHeaderView* header : {grid->horizontalHeader(), grid->verticalHeader()})
         header->setDefaultAlignment(Qt::AlignCenter);
-        header->setSectionResizeMode(QHeaderView::Fixed);
-    }
+    // The columns share the grid's width; the rows keep their height.
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int col = 0; col < grid->columnCount(); ++col)
         grid->horizontalHeaderItem(col)->setForeground(FixedCellText);
     for (int row = 0; row < rows; ++row)
