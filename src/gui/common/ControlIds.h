@@ -37,6 +37,44 @@ inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
 
+// Optional Features
+inline constexpr int OptionalBackLight = 1115;
+inline constexpr int OptionalBackLightColor = 1116;
+inline constexpr int OptionalDisplayMode = 1117;
+inline constexpr int OptionalKeyLock = 1118;
+inline constexpr int OptionalPriorityChannel = 1119;
+inline constexpr int OptionalVoxGain = 1120;
+inline constexpr int OptionalPowerOnStyle = 1121;
+inline constexpr int OptionalScanMode = 1122;
+inline constexpr int OptionalSquelchLevel = 1123;
+inline constexpr int OptionalStep = 1124;
+inline constexpr int OptionalTot = 1125;
+inline constexpr int OptionalTotPreAlert = 1126;
+inline constexpr int OptionalBeep = 1127;
+inline constexpr int OptionalBatterySaver = 1128;
+inline constexpr int OptionalStopwatch = 1129;
+inline constexpr int OptionalTail = 1130;
+inline constexpr int OptionalOrangeKey = 1131;
+inline constexpr int OptionalPassword = 1133;
+inline constexpr int OptionalStrSet = 1136;
+inline constexpr int OptionalAllowReset = 1137;
+// Four of the lists carry ids that the channel grid's editors carry too; F1 on
+// them asks for topics of their own.
+inline constexpr int OptionalTotPreAlertHelp = 3126;
+inline constexpr int OptionalBatterySaverHelp = 3128;
+inline constexpr int OptionalStopwatchHelp = 3129;
+inline constexpr int OptionalTailHelp = 3130;
+
+// MSK
+inline constexpr int MskIdCode = 1048;
+inline constexpr int MskCallList = 1349;
+
+// Key Assignment: the four side-key buttons, in order.
+inline constexpr int SideKeyOptionCall = 1076;
+inline constexpr int SideKeyEmergency = 1077;
+inline constexpr int SideKey1750 = 1078;
+inline constexpr int SideKeySquelchOff = 1079;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the
@@ -79,14 +117,21 @@ inline constexpr int StunActivation = 1103;
 inline constexpr int StunCodeEdit = 1082;
 inline constexpr int StunTypeEdit = 1083;
 inline constexpr int StunTypeList = 1136;
-// CallList page: its grid shares the channel grid's id, so F1 finds both topics.
+// CallList page
 inline constexpr int CallListGrid = 1022;
 inline constexpr int CallListCellEdit = 1125;
+// Four of the controls carry ids that controls of other windows carry too (the
+// channel grid, Optional Features); F1 on them asks for topics of their own.
+inline constexpr int GroupCodeListHelp = 5124;
+inline constexpr int StunTypeListHelp = 5136;
+inline constexpr int CallListGridHelp = 5022;
+inline constexpr int CallListCellEditHelp = 5125;
 
-inline constexpr int All[] = {
+// What F1 asks for in the dialog.
+inline constexpr int HelpContexts[] = {
     Tabs,         SpeedEdit,    FirstDigitDelayEdit, FirstDigitTimeEdit, StarHashTimeEdit,
-    SideTone,     IdCodeEdit,   GroupCodeEdit,       GroupCodeList,      StunActivation,
-    StunCodeEdit, StunTypeEdit, StunTypeList,        CallListGrid,       CallListCellEdit};
+    SideTone,     IdCodeEdit,   GroupCodeEdit,       GroupCodeListHelp,  StunActivation,
+    StunCodeEdit, StunTypeEdit, StunTypeListHelp,    CallListGridHelp,   CallListCellEditHelp};
 
 } // namespace dtmfcontrol
 
@@ -112,7 +157,8 @@ inline constexpr int DecodeSecondDelay = 1040;
 inline constexpr int DecodeInterval = 1041;
 inline constexpr int DecodeLongDelay = 1042;
 
-inline constexpr int All[] = {
+// What F1 asks for in the dialog.
+inline constexpr int HelpContexts[] = {
     Tabs,           DecodeTabs, FirstDelayEdit,   SecondDelayEdit,   LongDelayEdit,
     IntervalEdit,   TxRiseEdit, ShortBeep,        EncodeGrid,        EncodeCellEdit,
     ATone,          BTone,      DecodeFirstDelay, DecodeSecondDelay, DecodeInterval,

@@ -1,31 +1,11 @@
 #include "common/GridCellEditor.h"
 
+#include "common/CharacterSetValidator.h"
 #include "common/HelpProperties.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QTableWidget>
-#include <QValidator>
-
-namespace {
-
-// Accepts only the allowed characters, turning letters upper-case as they are
-// typed or pasted.
-class UpperCaseSetValidator final : public QValidator {
-public:
-    UpperCaseSetValidator(const QString& allowed, QObject* parent)
-        : QValidator(parent), m_pattern(QStringLiteral("^[%1]*$").arg(allowed)) {}
-
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return m_pattern.match(input).hasMatch() ? Acceptable : Invalid;
-    }
-
-private:
-    QRegularExpression m_pattern;
-};
-
-} // namespace
 
 GridCellEditor::GridCellEditor(QTableWidget* grid, Rules rules)
     : QStyledItemDelegate(grid), m_rules(std::move(rules)) {
@@ -38,12 +18,14 @@ QWidget* GridCellEditor::createEditor(QWidget* parent, const QStyleOptionViewIte
                                       const QModelIndex& index) const {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(m_rules.maxLength);
-    edit->setValidator(new UpperCaseSetValidator(m_rules.allowed, edit));
+    edit->setValidator(new CharacterSetValidator(m_rules.allowed, edit));
     edit->setFrame(false);
     edit->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
     edit->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
     if (m_rules.controlId > 0)
         helpproperty::setControlId(edit, m_rules.controlId);
+    if (m_rules.helpContext > 0)
+        helpproperty::setContext(edit, m_rules.helpContext);
     m_open = edit;
     return edit;
 }
@@ -64,6 +46,19 @@ void GridCellEditor::destroyEditor(QWidget* editor, const QModelIndex& index) co
     if (editor == m_open)
         m_open = nullptr;
     QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+bool GridCellEditor::eventFilter(QObject* object, QEvent* event) {
+    // Enter writes the cell and stays in the grid; it does not reach the dialog's
+    // default button.
+    if (object == m_open && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            commit();
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void GridCellEditor::commit() {

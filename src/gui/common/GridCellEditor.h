@@ -22,11 +22,13 @@ public:
         int maxLength = 0;
         // The characters a cell may hold, e.g. "0-9A-F" (a regular-expression set).
         QString allowed;
-        // The edit's own control id, which F1 asks for while it is open (0: the grid's).
+        // The edit's own control id, which F1 asks for while it is open (0: the grid's),
+        // and a help context that takes its place (0: none).
         int controlId = 0;
+        int helpContext = 0;
         // Rewrites the text as committing it stores it ("5000" -> "3106.0"); none
         // stores the text as typed.
-        std::function<QString(const QString&)> normalise;
+        std::function<QString(const QString&)> normalise = nullptr;
     };
 
     // Becomes the delegate of `grid` and sets its edit triggers.
@@ -45,6 +47,9 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     Rules m_rules;

@@ -29,9 +29,22 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
-             << control::UnsavedChangesQuestion;
-    contexts.append(QList<int>(std::begin(dtmfcontrol::All), std::end(dtmfcontrol::All)));
-    contexts.append(QList<int>(std::begin(twotonecontrol::All), std::end(twotonecontrol::All)));
+             << control::UnsavedChangesQuestion
+             // Optional Features, MSK (Key Assignment's buttons lead to its command).
+             << control::OptionalBackLight << control::OptionalBackLightColor
+             << control::OptionalDisplayMode << control::OptionalKeyLock
+             << control::OptionalPriorityChannel << control::OptionalVoxGain
+             << control::OptionalPowerOnStyle << control::OptionalScanMode
+             << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
+             << control::OptionalTotPreAlertHelp << control::OptionalBeep
+             << control::OptionalBatterySaverHelp << control::OptionalStopwatchHelp
+             << control::OptionalTailHelp << control::OptionalOrangeKey << control::OptionalPassword
+             << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
+             << control::MskCallList;
+    contexts.append(
+        QList<int>(std::begin(dtmfcontrol::HelpContexts), std::end(dtmfcontrol::HelpContexts)));
+    contexts.append(QList<int>(std::begin(twotonecontrol::HelpContexts),
+                               std::end(twotonecontrol::HelpContexts)));
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

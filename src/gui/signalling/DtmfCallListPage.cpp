@@ -21,6 +21,7 @@ CDtmfCallListPage::CDtmfCallListPage(QWidget* parent)
     m_cellEditor = new GridCellEditor(grid, {int(DtmfCallList::EntryLength),
                                              QStringLiteral("0-9A-D*#"),
                                              dtmfcontrol::CallListCellEdit,
+                                             dtmfcontrol::CallListCellEditHelp,
                                              {}});
     new KeyFilter(KeyFilter::Rule::DtmfCallList, this);
 }

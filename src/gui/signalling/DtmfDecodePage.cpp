@@ -1,5 +1,6 @@
 #include "signalling/DtmfDecodePage.h"
 
+#include "common/CharacterSetValidator.h"
 #include "signalling/Dtmf.h"
 #include "signalling/KeyFilter.h"
 
@@ -7,36 +8,14 @@
 
 #include <QApplication>
 #include <QFocusEvent>
-#include <QRegularExpression>
-#include <QValidator>
 
 using namespace program::signalling;
-
-namespace {
-
-// Upper-case edits: letters become capitals as they are typed or pasted, and only
-// characters one byte of the radio's text can hold get in.
-class UpperCaseValidator final : public QValidator {
-public:
-    UpperCaseValidator(const QString& allowed, QObject* parent)
-        : QValidator(parent), m_pattern(QStringLiteral("^[%1]*$").arg(allowed)) {}
-
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return m_pattern.match(input).hasMatch() ? Acceptable : Invalid;
-    }
-
-private:
-    QRegularExpression m_pattern;
-};
-
-} // namespace
 
 CDtmfDecodePage::CDtmfDecodePage(QWidget* parent)
     : SignallingPage(parent), m_ui(std::make_unique<Ui::CDtmfDecodePage>()) {
     m_ui->setupUi(this);
-    m_ui->idCodeEdit->setValidator(new UpperCaseValidator(QStringLiteral(" -~"), this));
-    m_ui->stunCodeEdit->setValidator(new UpperCaseValidator(QStringLiteral("0-9A-D*#"), this));
+    m_ui->idCodeEdit->setValidator(new CharacterSetValidator(QStringLiteral(" -~"), this));
+    m_ui->stunCodeEdit->setValidator(new CharacterSetValidator(QStringLiteral("0-9A-D*#"), this));
     for (QComboBox* list : {m_ui->groupCodeList, m_ui->stunTypeList}) {
         list->hide();
         list->installEventFilter(this);

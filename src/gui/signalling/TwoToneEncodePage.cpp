@@ -20,7 +20,7 @@ CTwoToneEncodePage::CTwoToneEncodePage(QWidget* parent)
     setUpNumberedGrid(m_ui->encodeGrid, int(TwoToneEncode::PairCount), tr("Num"));
     m_cellEditor = new GridCellEditor(
         m_ui->encodeGrid,
-        {6, QStringLiteral("0-9."), twotonecontrol::EncodeCellEdit,
+        {6, QStringLiteral("0-9."), twotonecontrol::EncodeCellEdit, 0,
          [](const QString& text) { return fromStd(commitToneCell(text.toStdString())); }});
     new KeyFilter(KeyFilter::Rule::TwoTone, this);
 }

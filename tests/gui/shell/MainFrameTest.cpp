@@ -9,6 +9,7 @@
 #include "channels/ChannelGrid.h"
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
+#include "support/ModalAnswerer.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -71,6 +72,15 @@ void MainFrameTest::choosingASectionTwiceRunsItTwiceAndTheRootNothing() {
     QCOMPARE(m_bar->windowTitle(), QString(ProgramFolder::EnglishCompany));
     QCOMPARE(m_bar->root()->text(0), QString(ProgramFolder::EnglishCompany));
     QSignalSpy chosen(m_bar, &NavigationBar::commandChosen);
+    // Each choice opens the Optional Features dialog; Cancel closes it.
+    testsupport::ModalAnswerer answers;
+    QStringList opened;
+    auto cancel = [&opened](QDialog* dialog) {
+        opened << dialog->windowTitle();
+        dialog->reject();
+    };
+    for (int i = 0; i < 3; ++i)
+        answers.then(cancel);
     QTreeWidgetItem* features = m_bar->root()->child(1);
     QCOMPARE(features->text(0), QString("Optional Features"));
     click(features);
@@ -88,6 +98,7 @@ void MainFrameTest::choosingASectionTwiceRunsItTwiceAndTheRootNothing() {
     m_bar->tree()->setCurrentItem(m_bar->root());
     QTest::keyClick(m_bar->tree(), Qt::Key_Return);
     QCOMPARE(chosen.count(), 3);
+    QCOMPARE(opened, QStringList(3, QStringLiteral("Optional Features")));
 }
 
 void MainFrameTest::ctrlBAndTheCloseButtonToggleTheBarAndItsCheckMark() {
