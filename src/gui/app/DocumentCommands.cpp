@@ -2,6 +2,7 @@
 
 #include "app/FrameHost.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
 #include "exchange/CsvExchange.h"
@@ -14,6 +15,8 @@
 #include "service/ServicePasswordDlg.h"
 #include "service/SoftwareInfoDlg.h"
 #include "service/SqlTuningDlg.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 
 #include <QWidget>
 
@@ -91,6 +94,16 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const Service
         // document's.
         SoftwareInfoDlg dialog(doc.image(), doc.state(), port, parent);
         runServiceDialog(dialog, doc);
+    case command::Dtmf: {
+        CDtmfDlg dialog(doc.image(), doc.state().language, parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        return true;
+    }
+    case command::TwoTone: {
+        CTwoToneDlg dialog(doc.image(), parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
         return true;
     }
     default:

@@ -28,8 +28,9 @@ inline constexpr int LanguageChinese = 1077;
 inline constexpr int FirstPortButton = 1007;
 
 // The question about unsaved changes: Save, Discard and Cancel all lead to the
-// topic that explains the three answers.
-inline constexpr int UnsavedChangesQuestion = 1250;
+// topic that explains the three answers. It is a message box with no control ids
+// of its own, so its context lies above the dialogs' (1250 is a 2-Tone edit).
+inline constexpr int UnsavedChangesQuestion = 2250;
 
 // PrintList: the five sections of the listing and the two buttons that set them.
 inline constexpr int PrintDtmf = 1045;
@@ -163,3 +164,71 @@ inline constexpr int FreqBandHelp = FreqBand + HelpOffset;
 inline constexpr int CompanyHelp = Company + HelpOffset;
 
 } // namespace servicecontrol
+
+// The DTMF dialog. An edit with a spin button is one control, asked for by the
+// edit's id.
+namespace dtmfcontrol {
+
+inline constexpr int Tabs = 1036;
+// Encode page
+inline constexpr int SpeedEdit = 1084;
+inline constexpr int FirstDigitDelayEdit = 1085;
+inline constexpr int FirstDigitTimeEdit = 1086;
+inline constexpr int StarHashTimeEdit = 1087;
+inline constexpr int SideTone = 1088;
+// Decode page; each list opens over its edit.
+inline constexpr int IdCodeEdit = 1080;
+inline constexpr int GroupCodeEdit = 1081;
+inline constexpr int GroupCodeList = 1124;
+inline constexpr int StunActivation = 1103;
+inline constexpr int StunCodeEdit = 1082;
+inline constexpr int StunTypeEdit = 1083;
+inline constexpr int StunTypeList = 1136;
+// CallList page
+inline constexpr int CallListGrid = 1022;
+inline constexpr int CallListCellEdit = 1125;
+// Four of the controls carry ids that controls of other windows carry too (the
+// channel grid, Optional Features); F1 on them asks for topics of their own.
+inline constexpr int GroupCodeListHelp = 5124;
+inline constexpr int StunTypeListHelp = 5136;
+inline constexpr int CallListGridHelp = 5022;
+inline constexpr int CallListCellEditHelp = 5125;
+
+// What F1 asks for in the dialog.
+inline constexpr int HelpContexts[] = {
+    Tabs,         SpeedEdit,    FirstDigitDelayEdit, FirstDigitTimeEdit, StarHashTimeEdit,
+    SideTone,     IdCodeEdit,   GroupCodeEdit,       GroupCodeListHelp,  StunActivation,
+    StunCodeEdit, StunTypeEdit, StunTypeListHelp,    CallListGridHelp,   CallListCellEditHelp};
+
+} // namespace dtmfcontrol
+
+// The 2-Tone dialog.
+namespace twotonecontrol {
+
+inline constexpr int Tabs = 1074;
+inline constexpr int DecodeTabs = 1075;
+// Encode page
+inline constexpr int FirstDelayEdit = 1250;
+inline constexpr int SecondDelayEdit = 1251;
+inline constexpr int LongDelayEdit = 1252;
+inline constexpr int IntervalEdit = 1253;
+inline constexpr int TxRiseEdit = 1054;
+inline constexpr int ShortBeep = 1061;
+inline constexpr int EncodeGrid = 1060;
+inline constexpr int EncodeCellEdit = 1135;
+// Decode pages
+inline constexpr int ATone = 1037;
+inline constexpr int BTone = 1038;
+inline constexpr int DecodeFirstDelay = 1039;
+inline constexpr int DecodeSecondDelay = 1040;
+inline constexpr int DecodeInterval = 1041;
+inline constexpr int DecodeLongDelay = 1042;
+
+// What F1 asks for in the dialog.
+inline constexpr int HelpContexts[] = {
+    Tabs,           DecodeTabs, FirstDelayEdit,   SecondDelayEdit,   LongDelayEdit,
+    IntervalEdit,   TxRiseEdit, ShortBeep,        EncodeGrid,        EncodeCellEdit,
+    ATone,          BTone,      DecodeFirstDelay, DecodeSecondDelay, DecodeInterval,
+    DecodeLongDelay};
+
+} // namespace twotonecontrol

@@ -39,6 +39,12 @@ void GridCellEditor::setEditorData(QWidget* editor, const QModelIndex& index) co
     edit->selectAll();
 }
 
+void GridCellEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                  const QModelIndex& index) const {
+    const QString text = static_cast<QLineEdit*>(editor)->text();
+    model->setData(index, m_rules.normalise ? m_rules.normalise(text) : text, Qt::EditRole);
+}
+
 void GridCellEditor::destroyEditor(QWidget* editor, const QModelIndex& index) const {
     if (editor == m_open)
         m_open = nullptr;
@@ -56,12 +62,6 @@ bool GridCellEditor::eventFilter(QObject* object, QEvent* event) {
         }
     }
     return QStyledItemDelegate::eventFilter(object, event);
-}
-
-void GridCellEditor::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                  const QModelIndex& index) const {
-    const QString text = static_cast<QLineEdit*>(editor)->text();
-    model->setData(index, m_rules.normalise ? m_rules.normalise(text) : text, Qt::EditRole);
 }
 
 void GridCellEditor::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -59,6 +59,10 @@ QList<int> all() {
              << servicecontrol::Password << servicecontrol::FreqBandHelp
              << servicecontrol::CompanyHelp << servicecontrol::LowFreq1 << servicecontrol::HighFreq1
              << servicecontrol::LowFreq2 << servicecontrol::HighFreq2;
+    contexts.append(
+        QList<int>(std::begin(dtmfcontrol::HelpContexts), std::end(dtmfcontrol::HelpContexts)));
+    contexts.append(QList<int>(std::begin(twotonecontrol::HelpContexts),
+                               std::end(twotonecontrol::HelpContexts)));
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

@@ -22,6 +22,8 @@
 #include "service/ServicePasswordDlg.h"
 #include "service/SoftwareInfoDlg.h"
 #include "service/SqlTuningDlg.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -134,6 +136,11 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&params);
     SoftwareInfoDlg info(image, state, {});
     faults << unreachableControls(&info);
+    CDtmfDlg dtmf(image, language == QLatin1String("Chinese") ? program::Language::Chinese
+                                                              : program::Language::English);
+    faults << unreachableControls(&dtmf);
+    CTwoToneDlg twoTone(image);
+    faults << unreachableControls(&twoTone);
 
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
@@ -196,6 +203,25 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     };
     for (const auto& [widget, id] : ids + serviceIds) {
         QVERIFY(widget);
+        QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
+    }
+    // The signalling dialogs' forms, by the names of their controls.
+    CDtmfDlg dtmf(program::CodeplugImage(), program::Language::English);
+    CTwoToneDlg twoTone{program::CodeplugImage()};
+    const QList<std::tuple<QDialog*, const char*, int>> named = {
+        {&dtmf, "tabs", dtmfcontrol::Tabs},
+        {&dtmf, "starHashTimeEdit", dtmfcontrol::StarHashTimeEdit},
+        {&dtmf, "stunTypeList", dtmfcontrol::StunTypeList},
+        {&dtmf, "callList", dtmfcontrol::CallListGrid},
+        {&twoTone, "entries", twotonecontrol::DecodeTabs},
+        {&twoTone, "txRiseEdit", twotonecontrol::TxRiseEdit},
+        {&twoTone, "encodeGrid", twotonecontrol::EncodeGrid},
+        {&twoTone, "shortBeep", twotonecontrol::ShortBeep},
+        {&twoTone, "aToneEdit", twotonecontrol::ATone},
+    };
+    for (const auto& [dialog, name, id] : named) {
+        const QWidget* widget = dialog->findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
         QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
     }
     for (auto language : {program::Language::English, program::Language::Chinese})
