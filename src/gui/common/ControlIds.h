@@ -14,6 +14,7 @@ inline constexpr int AboutVersion = 1098;
 inline constexpr int AboutCopyrights = 1099;
 inline constexpr int AboutCopyrightsOwner = 1100;
 inline constexpr int AboutFixedLine = 65535;
+inline constexpr int AboutSettingsFile = 1260;
 
 // Navigation bar
 inline constexpr int NavigationBar = 100;

@@ -29,6 +29,7 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
+             << control::AboutSettingsFile
              << control::UnsavedChangesQuestion
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
