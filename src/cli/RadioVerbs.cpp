@@ -2,6 +2,7 @@
 
 #include "CliTransferHost.h"
 #include "CommandLine.h"
+#include "ProgramFiles.h"
 #include "TrafficLog.h"
 #include "Verbs.h"
 
@@ -36,12 +37,12 @@ const OptionSet& radioOptions() {
     return options;
 }
 
-// The port overrides of the "Ports" section of the Program.ini beside this program.
-PortOverrides overridesBesideProgram() {
+// The port overrides of the "Ports" section of the Program.ini the desktop program
+// uses: beside this program, or the user's own when installed.
+PortOverrides overridesOfProgramSettings() {
+    const auto ini = programPaths().settingsToRead();
     std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const auto ini = exe.parent_path() / "Program.ini";
-    if (ec || !std::filesystem::exists(ini))
+    if (ini.empty() || !std::filesystem::is_regular_file(ini, ec))
         return {};
     IniFile settings;
     if (!settings.Load(ini))
@@ -68,7 +69,7 @@ public:
                 return nullptr;
             }
             session->m_device =
-                devicePathForPort(static_cast<int>(*number), overridesBesideProgram());
+                devicePathForPort(static_cast<int>(*number), overridesOfProgramSettings());
         }
         if (session->m_device.empty()) {
             usageError = "--port needs a device path, e.g. /dev/ttyUSB0";

@@ -1,6 +1,7 @@
 // program-cli: the codeplug tools of Program without a window, for scripting,
 // backups and diagnosing a programming cable.
 
+#include "ProgramFiles.h"
 #include "Verbs.h"
 
 #include <cstdio>
@@ -69,6 +70,8 @@ Radio options: --log-traffic FILE  log every byte each way with a timestamp
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,
 6 Power, 7 W/N, 8 Scan Add, 9 Busy Lock.
 Exit status: 0 success, 1 failure (one line on stderr says why), 2 usage error.
+program-cli --version prints the version and the Program.ini in use (its [Ports]
+section gives --port-number's devices).
 )";
 
 } // namespace
@@ -83,6 +86,8 @@ int main(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return ExitOk;
     }
+    if (verb == "--version")
+        return printVersion();
     Words words(argv + 2, argv + argc);
     for (const auto& word : words) {
         if (word == "--help" || word == "-h") {

@@ -4,6 +4,10 @@
 <context>
     <name>AboutDlg</name>
     <message>
+        <source>Settings: %1</source>
+        <translation>Settings: %1</translation>
+    </message>
+    <message>
         <source>Programming software for VHF/UHF FM hand-held radios</source>
         <translation>Programming software for VHF/UHF FM hand-held radios</translation>
     </message>
@@ -97,8 +101,8 @@ Click the OK button to continue, or click Cancel button to exit.</translation>
 <context>
     <name>CProgramApp</name>
     <message>
-        <source>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</source>
-        <translation>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</translation>
+        <source>The new language could not be written to %1, so the program keeps its language. Check that the folder of that file can be written to.</source>
+        <translation>The new language could not be written to %1, so the program keeps its language. Check that the folder of that file can be written to.</translation>
     </message>
 </context>
 <context>

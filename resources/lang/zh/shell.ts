@@ -4,6 +4,10 @@
 <context>
     <name>AboutDlg</name>
     <message>
+        <source>Settings: %1</source>
+        <translation>设置文件：%1</translation>
+    </message>
+    <message>
         <source>Programming software for VHF/UHF FM hand-held radios</source>
         <translation>VHF/UHF 调频手持对讲机写频软件</translation>
     </message>
@@ -97,8 +101,8 @@ Click the OK button to continue, or click Cancel button to exit.</source>
 <context>
     <name>CProgramApp</name>
     <message>
-        <source>The new language could not be written to %1, so the program keeps its language. Check that the program&apos;s folder can be written to.</source>
-        <translation>无法将新的语言写入 %1，程序仍使用原来的语言。请检查程序所在的文件夹是否可以写入。</translation>
+        <source>The new language could not be written to %1, so the program keeps its language. Check that the folder of that file can be written to.</source>
+        <translation>无法将新的语言写入 %1，程序仍使用原来的语言。请检查该文件所在的文件夹是否可以写入。</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,8 @@ public:
     std::string toBytes() const;
     // Whether names and keys match without regard to case (Open sets it).
     void setIgnoreCase(bool ignoreCase) { m_ignoreCase = ignoreCase; }
+    // Whether destruction saves a changed file (Open sets it).
+    void setSaveOnClose(bool saveOnClose) { m_saveOnClose = saveOnClose; }
 
     // The value of the last occurrence of `key` in the first section named `section`, cut at
     // the first "//", tab + ";" and "/*" comment markers. A missing section gives the default

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProgramPaths.h"
+
 #include <cstdint>
 #include <string>
 
@@ -29,6 +31,8 @@ struct ProgramState {
     std::string languageName;     // the "Language" setting, e.g. "English"
     std::string helpFile;         // "enHelp.qch" or "chHelp.qch"
     std::string programDirectory; // folder of the executable, with a trailing '/'
+    // The settings file in use, and where the packs, help files and pictures are.
+    ProgramPaths paths;
     // The "AppName" setting: the name the user's own settings are kept under, and
     // the file name Save As proposes for a new document.
     std::string userSettingsName;

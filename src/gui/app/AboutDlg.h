@@ -9,7 +9,8 @@ class AboutDlg;
 }
 
 // The About box: its caption and three lines come from the language section of
-// Program.ini, the picture from "title.ico" beside the program.
+// Program.ini, the picture from "title.ico" beside the program; a last line says
+// which Program.ini that is.
 class AboutDlg : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
         QString version;         // "Version"
         QString copyrights;      // "Copyrights"
         QString copyrightsOwner; // "Copyrights Owner"
+        QString settingsFile;    // the Program.ini in use; no line when empty
     };
 
     AboutDlg(const Texts& texts, const QString& iconFile, QWidget* parent);

@@ -14,6 +14,7 @@
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
 #include "help/HelpContexts.h"
+#include "model/FilePaths.h"
 #include "model/MyDocManager.h"
 
 #include <QAction>
@@ -46,7 +47,8 @@ CMainFrame::CMainFrame(FrameHost& app)
     createStatusBar();
     createNavigationBar();
 
-    MdiBackground::apply(*m_mdiArea, QString::fromStdString(app.state().programDirectory));
+    MdiBackground::apply(*m_mdiArea,
+                         fromFilesystemPath(app.state().paths.resource("background.bmp")));
     // A wide navigation bar leaves less room than a document window takes: the
     // document area scrolls, so its right columns and its close box stay reachable.
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

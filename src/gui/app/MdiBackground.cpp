@@ -12,11 +12,11 @@ QPixmap MdiBackground::builtInPicture() {
     return QPixmap(QStringLiteral(":/shell/background.png"));
 }
 
-QPixmap MdiBackground::picture(const QString& programDirectory) {
-    QPixmap fromFile(programDirectory + QStringLiteral("background.bmp"));
+QPixmap MdiBackground::picture(const QString& pictureFile) {
+    QPixmap fromFile(pictureFile);
     return fromFile.isNull() ? builtInPicture() : fromFile;
 }
 
-void MdiBackground::apply(QMdiArea& area, const QString& programDirectory) {
-    area.setBackground(QBrush(picture(programDirectory)));
+void MdiBackground::apply(QMdiArea& area, const QString& pictureFile) {
+    area.setBackground(QBrush(picture(pictureFile)));
 }

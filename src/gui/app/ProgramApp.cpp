@@ -10,6 +10,7 @@
 #include "help/ContextHelp.h"
 #include "help/HelpContexts.h"
 #include "help/HelpController.h"
+#include "model/FilePaths.h"
 #include "model/MyDocManager.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@ CProgramApp* CProgramApp::s_instance = nullptr;
 
 namespace {
 const char* const SetupSection = "Setup";
-const char* const SettingsFileName = "Program.ini";
 const char* const NoSplashOption = "--no-splash";
 } // namespace
 
@@ -65,9 +65,9 @@ CProgramApp::CommandLine CProgramApp::parseCommandLine(const QStringList& argume
     return commandLine;
 }
 
-// The settings file and the pictures live beside the executable. A program started
-// through PATH has no folder in its first argument, so the running executable's own
-// path stands in for it.
+// The settings, packs and pictures are found from the executable's folder. A program
+// started through PATH has no folder in its first argument, so the running
+// executable's own path stands in for it.
 QString CProgramApp::executablePath(const QStringList& arguments) {
     const QString first = arguments.value(0);
     if (first.contains(QLatin1Char('/')))
@@ -104,8 +104,33 @@ void CProgramApp::readLanguage() {
     }
 }
 
-bool CProgramApp::loadLanguagePack(const QString& folder) {
-    if (m_pack.load(LanguagePack::fileFor(folder, fromSettings(m_state.languageName))))
+QString CProgramApp::resourceFile(const QString& name) const {
+    return fromFilesystemPath(m_state.paths.resource(toFilesystemPath(name)));
+}
+
+void CProgramApp::openSettings() {
+    const program::ProgramPaths& paths = m_state.paths;
+    m_settings.setIgnoreCase(true);
+    m_settings.setSaveOnClose(true);
+    // An installed program keeps the user's own copy, made from the default at the
+    // first start.
+    const bool made = !program::createUserSettings(paths).has_value();
+    if (made && m_settings.Load(paths.settingsFile))
+        return;
+    // No copy can be made (no home folder, a read-only one): the run goes on with
+    // the default's values, and what it would write is lost.
+    if (const auto bytes = program::readWholeFile(paths.defaultSettings))
+        m_settings.loadFromBytes(*bytes);
+}
+
+QString CProgramApp::settingsFileInUse() const {
+    const std::filesystem::path& path =
+        m_settings.path().empty() ? m_state.paths.defaultSettings : m_settings.path();
+    return fromFilesystemPath(path);
+}
+
+bool CProgramApp::loadLanguagePack() {
+    if (m_pack.load(resourceFile(fromSettings(m_state.languageName) + QStringLiteral(".rcc"))))
         return true;
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
                     shellText(ShellText::LoadLanguagePackFailed, m_state.language),
@@ -118,8 +143,7 @@ void CProgramApp::showSplash(const CommandLine& commandLine) {
     m_splashShown = false;
     if (!commandLine.showSplash)
         return;
-    const QPixmap picture(QString::fromStdString(m_state.programDirectory) +
-                          QStringLiteral("startup.bmp"));
+    const QPixmap picture(resourceFile(QStringLiteral("startup.bmp")));
     if (picture.isNull())
         return;
     m_splashShown = true;
@@ -134,13 +158,15 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     m_started = true;
     m_executable = executablePath(arguments);
     const QString folder = QFileInfo(m_executable).absolutePath() + QLatin1Char('/');
+    m_state.paths =
+        program::locateProgramFiles(toFilesystemPath(m_executable), program::userConfigFolder());
 
-    m_settings.Open(SettingsFileName, true, true, m_executable.toStdString());
+    openSettings();
     readLanguage();
     m_enableSqlAtStart = decimalSetting(m_settings.GetString(SetupSection, "EnableSql"));
     m_state.squelchWrite = m_enableSqlAtStart != 0;
 
-    if (!loadLanguagePack(folder))
+    if (!loadLanguagePack())
         return false;
 
     const CommandLine commandLine = parseCommandLine(arguments);
@@ -166,8 +192,7 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
         m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
 
-    const QIcon icon(QString::fromStdString(m_state.programDirectory) +
-                     QStringLiteral("title.ico"));
+    const QIcon icon(resourceFile(QStringLiteral("title.ico")));
     // Every window of the program carries it: the main window, the document windows
     // opened later, the dialogs and the help.
     if (!icon.availableSizes().isEmpty())
@@ -192,8 +217,9 @@ void CProgramApp::trimMenus() {
 // F1 anywhere in the program, and the help windows the requests open; they belong
 // to the main window.
 void CProgramApp::startHelp() {
-    m_help = std::make_unique<HelpController>(QString::fromStdString(m_state.programDirectory),
-                                              m_state.language, m_mainFrame.get());
+    m_help = std::make_unique<HelpController>(
+        [this](const QString& helpFile) { return resourceFile(helpFile); }, m_state.language,
+        m_mainFrame.get());
     connect(this, &CProgramApp::helpRequested, m_help.get(), &HelpController::showHelp);
     m_contextHelp = std::make_unique<ContextHelp>();
     connect(m_contextHelp.get(), &ContextHelp::helpRequested, this,
@@ -225,10 +251,8 @@ void CProgramApp::exitInstance() {
 void CProgramApp::showAbout(QWidget* parent) {
     const AboutDlg::Texts texts{windowCaption(languageSetting("About Title")),
                                 languageSetting("Version"), languageSetting("Copyrights"),
-                                languageSetting("Copyrights Owner")};
-    AboutDlg dialog(texts,
-                    QString::fromStdString(m_state.programDirectory) + QStringLiteral("title.ico"),
-                    parent);
+                                languageSetting("Copyrights Owner"), settingsFileInUse()};
+    AboutDlg dialog(texts, resourceFile(QStringLiteral("title.ico")), parent);
     dialog.exec();
 }
 
@@ -268,7 +292,6 @@ void CProgramApp::chooseLanguage(QWidget* parent) {
 void CProgramApp::warnLanguageNotStored(QWidget* parent) {
     QMessageBox::warning(parent, QCoreApplication::applicationName(),
                          tr("The new language could not be written to %1, so the program keeps "
-                            "its language. Check that the program's folder can be written to.")
-                             .arg(QString::fromStdString(m_state.programDirectory) +
-                                  QLatin1String(SettingsFileName)));
+                            "its language. Check that the folder of that file can be written to.")
+                             .arg(settingsFileInUse()));
 }

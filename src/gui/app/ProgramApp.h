@@ -52,6 +52,12 @@ public:
     QString languageSetting(const char* key) const override;
     // A value of section "Setup".
     QString setupSetting(const char* key) const;
+    // The settings file the run reads: the one it writes back to, or the read-only
+    // default when no file of the user's own could be made.
+    QString settingsFileInUse() const;
+    // A language pack, help file or picture by name: beside the program, else in
+    // the installed shared folder.
+    QString resourceFile(const QString& name) const;
 
     void showAbout(QWidget* parent) override;
     // Asks for help at a context number (helpcontext::DefaultTopic: the help file's
@@ -78,8 +84,9 @@ private:
     static CommandLine parseCommandLine(const QStringList& arguments);
     static QString executablePath(const QStringList& arguments);
 
+    void openSettings();
     void readLanguage();
-    bool loadLanguagePack(const QString& folder);
+    bool loadLanguagePack();
     void showSplash(const CommandLine& commandLine);
     void trimMenus();
     void startHelp();

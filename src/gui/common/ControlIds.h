@@ -14,6 +14,7 @@ inline constexpr int AboutVersion = 1098;
 inline constexpr int AboutCopyrights = 1099;
 inline constexpr int AboutCopyrightsOwner = 1100;
 inline constexpr int AboutFixedLine = 65535;
+inline constexpr int AboutSettingsFile = 1260;
 
 // Navigation bar
 inline constexpr int NavigationBar = 100;
@@ -66,6 +67,12 @@ inline constexpr int OptionalOrangeKey = 1131;
 inline constexpr int OptionalPassword = 1133;
 inline constexpr int OptionalStrSet = 1136;
 inline constexpr int OptionalAllowReset = 1137;
+// Four of the lists carry ids that the channel grid's editors carry too; F1 on
+// them asks for topics of their own.
+inline constexpr int OptionalTotPreAlertHelp = 3126;
+inline constexpr int OptionalBatterySaverHelp = 3128;
+inline constexpr int OptionalStopwatchHelp = 3129;
+inline constexpr int OptionalTailHelp = 3130;
 
 // MSK
 inline constexpr int MskIdCode = 1048;

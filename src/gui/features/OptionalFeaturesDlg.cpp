@@ -22,6 +22,7 @@ struct ListControl {
     int id;
     const ChoiceList& (*entries)();
     int OptionalFeatures::*field;
+    int helpContext = 0; // when F1 asks for another topic than the id's
 };
 
 // In the order the dialog shows them, two to a row.
@@ -29,7 +30,7 @@ const ListControl Lists[] = {
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "TOT (s)"), control::OptionalTot, lists::tot,
      &OptionalFeatures::tot},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "TOT Pre-Alert (s)"), control::OptionalTotPreAlert,
-     lists::totPreAlert, &OptionalFeatures::totPreAlert},
+     lists::totPreAlert, &OptionalFeatures::totPreAlert, control::OptionalTotPreAlertHelp},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Squelch Level"), control::OptionalSquelchLevel,
      lists::squelchLevel, &OptionalFeatures::squelchLevel},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Vox Gain Level"), control::OptionalVoxGain,
@@ -51,11 +52,11 @@ const ListControl Lists[] = {
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Beep"), control::OptionalBeep, lists::beep,
      &OptionalFeatures::beep},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Stopwatch"), control::OptionalStopwatch,
-     lists::beep, &OptionalFeatures::stopwatch},
+     lists::beep, &OptionalFeatures::stopwatch, control::OptionalStopwatchHelp},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Battery Saver"), control::OptionalBatterySaver,
-     lists::beep, &OptionalFeatures::batterySaver},
+     lists::beep, &OptionalFeatures::batterySaver, control::OptionalBatterySaverHelp},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Tail"), control::OptionalTail, lists::tail,
-     &OptionalFeatures::tail},
+     &OptionalFeatures::tail, control::OptionalTailHelp},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Key Lock"), control::OptionalKeyLock,
      lists::keyLock, &OptionalFeatures::keyLock},
     {QT_TRANSLATE_NOOP("COptionalFeaturesDlg", "Short Press Orange Key"),
@@ -81,6 +82,8 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(const OptionalFeatures& values,
         label->setBuddy(box);
         box->setObjectName(QStringLiteral("list%1").arg(control.id));
         helpproperty::setControlId(box, control.id);
+        if (control.helpContext != 0)
+            helpproperty::setContext(box, control.helpContext);
         for (const auto& entry : control.entries())
             box->addItem(QString::fromStdString(entry.pick(language)));
         box->setCurrentIndex(values.*control.field);

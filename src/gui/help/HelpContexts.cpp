@@ -29,6 +29,7 @@ QList<int> all() {
              << control::OkButton << control::CancelButton << control::ProgressStatus
              << control::ProgressBar << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
+             << control::AboutSettingsFile
              << control::UnsavedChangesQuestion
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
@@ -36,10 +37,10 @@ QList<int> all() {
              << control::OptionalPriorityChannel << control::OptionalVoxGain
              << control::OptionalPowerOnStyle << control::OptionalScanMode
              << control::OptionalSquelchLevel << control::OptionalStep << control::OptionalTot
-             << control::OptionalTotPreAlert << control::OptionalBeep
-             << control::OptionalBatterySaver << control::OptionalStopwatch << control::OptionalTail
-             << control::OptionalOrangeKey << control::OptionalPassword << control::OptionalStrSet
-             << control::OptionalAllowReset << control::MskIdCode
+             << control::OptionalTotPreAlertHelp << control::OptionalBeep
+             << control::OptionalBatterySaverHelp << control::OptionalStopwatchHelp
+             << control::OptionalTailHelp << control::OptionalOrangeKey << control::OptionalPassword
+             << control::OptionalStrSet << control::OptionalAllowReset << control::MskIdCode
              << control::MskCallList
              // PrintList.
              << control::PrintDtmf << control::PrintMsk << control::PrintOptional

@@ -11,9 +11,9 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-HelpController::HelpController(QString folder, program::Language language, QWidget* owner,
+HelpController::HelpController(Locator locate, program::Language language, QWidget* owner,
                                QObject* parent)
-    : QObject(parent), m_folder(std::move(folder)), m_owner(owner),
+    : QObject(parent), m_locate(std::move(locate)), m_owner(owner),
       m_collections(QDir::tempPath() + QStringLiteral("/program-help-XXXXXX")) {
     // The contents, index and search panes come with texts of their own.
     if (language == program::Language::Chinese) {
@@ -45,8 +45,7 @@ HelpViewer* HelpController::viewerFor(const QString& helpFile) {
         return existing;
     delete existing;
 
-    auto* created =
-        new HelpViewer(QDir(m_folder).filePath(helpFile), collectionFor(helpFile), m_owner);
+    auto* created = new HelpViewer(m_locate(helpFile), collectionFor(helpFile), m_owner);
     m_viewers.insert(helpFile, created);
     return created;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class HelpViewer;
@@ -15,16 +16,19 @@ namespace program {
 enum class Language;
 }
 
-// Opens the help files beside the program at the contexts the program asks for.
+// Opens the program's help files at the contexts the program asks for.
 // Each file gets one help window, made on its first request and kept for the
 // run; the help engine's collection lives in a temporary folder of its own. The
 // help windows' own buttons and labels follow the language of the run.
 class HelpController : public QObject {
     Q_OBJECT
 public:
-    // `folder`: where the help files are (the program's folder); `owner`: the window
-    // the help windows belong to (they close with it), or none.
-    HelpController(QString folder, program::Language language, QWidget* owner = nullptr,
+    // The full path of a help file by its name (beside the program, or where the
+    // program is installed).
+    using Locator = std::function<QString(const QString& helpFile)>;
+
+    // `owner`: the window the help windows belong to (they close with it), or none.
+    HelpController(Locator locate, program::Language language, QWidget* owner = nullptr,
                    QObject* parent = nullptr);
     ~HelpController() override;
 
@@ -32,7 +36,7 @@ public:
     HelpViewer* viewer(const QString& helpFile) const;
 
 public slots:
-    // Shows the help window of `helpFile` (a name in the folder) at `context`
+    // Shows the help window of `helpFile` (a file name) at `context`
     // (helpcontext::DefaultTopic: its first page).
     void showHelp(const QString& helpFile, int context);
 
@@ -40,7 +44,7 @@ private:
     HelpViewer* viewerFor(const QString& helpFile);
     QString collectionFor(const QString& helpFile) const;
 
-    QString m_folder;
+    Locator m_locate;
     QPointer<QWidget> m_owner;
     QTemporaryDir m_collections;
     std::unique_ptr<QTranslator> m_qtHelpTexts;

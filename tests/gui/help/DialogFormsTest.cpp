@@ -110,7 +110,7 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&keys);
 
     AboutDlg about({QStringLiteral("About"), QStringLiteral("Version 1"), QStringLiteral("(C)"),
-                    QStringLiteral("Owner")},
+                    QStringLiteral("Owner"), QStringLiteral("/home/radio/Program.ini")},
                    QString(), nullptr);
     faults << unreachableControls(&about);
 

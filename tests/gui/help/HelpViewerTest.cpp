@@ -140,7 +140,8 @@ void HelpViewerTest::oneWindowPerFileAndNeverBlockedByADialog() {
     QTemporaryDir folder;
     QVERIFY(
         QFile::copy(builtHelpFile("enHelp.qch"), folder.filePath(QStringLiteral("enHelp.qch"))));
-    HelpController help(folder.path(), program::Language::English);
+    HelpController help([&folder](const QString& name) { return folder.filePath(name); },
+                        program::Language::English);
 
     help.showHelp(QStringLiteral("enHelp.qch"), 2132);
     HelpViewer* english = help.viewer(QStringLiteral("enHelp.qch"));

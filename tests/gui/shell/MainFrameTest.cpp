@@ -172,7 +172,7 @@ void MainFrameTest::backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture() {
 
     m_folder->copyFromBin("background.bmp");
     QMdiArea area;
-    MdiBackground::apply(area, m_folder->path());
+    MdiBackground::apply(area, m_folder->path() + "background.bmp");
     const QImage tile = rgb(QPixmap(m_folder->path() + "background.bmp"));
     area.resize(3 * tile.width() + 5, 2 * tile.height() + 3);
     area.show();

@@ -32,7 +32,12 @@ window=""
 for _ in $(seq 1 200); do
     window=$(xdotool search --onlyvisible --class Program 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || { echo "Program ended before showing a window"; exit 1; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        echo "Program ended with status $status before showing a window"
+        exit 1
+    fi
     sleep 0.1
 done
 [ -n "$window" ] || { echo "no main window within 20 s"; kill "$pid"; exit 1; }
