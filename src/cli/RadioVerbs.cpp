@@ -237,16 +237,16 @@ int runWrite(const Words& words) {
 
 int runService(const Words& words) {
     int status = ExitOk;
-    auto line =
-        parseRadioVerb("service", words, 3, "read|write squelch|params|info FILE.dat", status);
+    auto line = parseRadioVerb("service", words, 3, "read|write sql|params|info FILE.dat", status);
     if (!line)
         return status;
     const std::string direction = line->positional[0];
-    const std::string dialog = line->positional[1];
+    // "squelch" is the older name of "sql", the settings keys' section.
+    const std::string dialog = line->positional[1] == "squelch" ? "sql" : line->positional[1];
     if (direction != "read" && direction != "write")
         return fail(ExitUsage, "service: the first word is read or write");
-    if (dialog != "squelch" && dialog != "params" && dialog != "info")
-        return fail(ExitUsage, "service: the second word is squelch, params or info");
+    if (dialog != "sql" && dialog != "params" && dialog != "info")
+        return fail(ExitUsage, "service: the second word is sql, params or info");
     auto session = openSession("service", *line, status);
     if (!session)
         return status;
@@ -265,7 +265,7 @@ int runService(const Words& words) {
         plan = BlockPlan::softwareInfo();
     } else {
         exchange = std::make_unique<StrictExchange>(session->link(), session->host());
-        plan = dialog == "squelch" ? BlockPlan::squelchTuning() : BlockPlan::parameterAdjust();
+        plan = dialog == "sql" ? BlockPlan::squelchTuning() : BlockPlan::parameterAdjust();
     }
     const auto result = direction == "read" ? exchange->read(session->device(), plan, image)
                                             : exchange->write(session->device(), plan, image);

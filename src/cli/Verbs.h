@@ -41,6 +41,8 @@ int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
 int runPrint(const Words& words);
+int runExportCsv(const Words& words);
+int runImportCsv(const Words& words);
 
 int runSettings(const Words& words);
 int runSet(const Words& words);

@@ -18,10 +18,20 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"new", runNew},     {"channels", runChannels}, {"save-as", runSaveAs},
-    {"edit", runEdit},   {"info", runInfo},         {"read", runRead},
-    {"write", runWrite}, {"service", runService},   {"settings", runSettings},
-    {"set", runSet},     {"diff", runDiff},         {"print", runPrint},
+    {"new", runNew},
+    {"channels", runChannels},
+    {"save-as", runSaveAs},
+    {"edit", runEdit},
+    {"info", runInfo},
+    {"read", runRead},
+    {"write", runWrite},
+    {"service", runService},
+    {"settings", runSettings},
+    {"set", runSet},
+    {"diff", runDiff},
+    {"export-csv", runExportCsv},
+    {"import-csv", runImportCsv},
+    {"print", runPrint},
 };
 
 constexpr const char* kHelp = R"(usage: program-cli VERB [ARGUMENTS] [OPTIONS]
@@ -53,6 +63,16 @@ Settings of the editors (Optional Features, Key Assignment, MSK, ...) by key:
                                    differs ("key: A -> B", channel cells as
                                    channel.ROW.COLUMN); exit 0 same, 1 different, 2 trouble
 
+Channel lists (CSV with the column set spreadsheets and other programming tools use:
+Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,...):
+  export-csv FILE.dat OUT.csv      write channels 1..128 that are not blank
+  import-csv FILE.dat IN.csv [--replace] [--include-fr]
+                                   take the rows of IN.csv into FILE.dat and save it;
+                                   prints a line for each row skipped and why. Nothing
+                                   changes unless the whole file could be read.
+                                   --replace blanks channels 1..128 the file does not
+                                   name; --include-fr takes Location 0 into "Fr"
+
 Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
   read OUT.dat [--template FILE.dat] [--retries N]
                                    read the whole radio into OUT.dat; the radio password
@@ -62,9 +82,10 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    write FILE.dat into the radio; --enable-sql also sends
                                    the squelch table and parameters, --yes answers OK when
                                    the file's band is outside the radio's
-  service read|write squelch|params|info FILE.dat
+  service read|write sql|params|info FILE.dat
                                    the service exchanges (squelch tuning, parameter
-                                   adjust, software info) on FILE.dat's image
+                                   adjust, software info) on FILE.dat's image; squelch
+                                   is taken for sql
 Radio options: --log-traffic FILE  log every byte each way with a timestamp
 
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,

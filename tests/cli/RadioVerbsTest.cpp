@@ -115,7 +115,7 @@ TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
     const auto codeplug = file("codeplug.dat");
     ASSERT_EQ(cli({"new", codeplug}).status, 0);
     startRadio();
-    auto write = cli({"service", "write", "squelch", codeplug, "--port", port()});
+    auto write = cli({"service", "write", "sql", codeplug, "--port", port()});
     ASSERT_EQ(write.status, 0) << write.err;
     EXPECT_NE(write.err.find("Write Successfully"), std::string::npos) << write.err;
     auto read = cli({"service", "read", "params", codeplug, "--port", port()});

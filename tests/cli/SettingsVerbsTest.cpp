@@ -68,3 +68,29 @@ TEST(CliSettings, SetThenSettingsAndDiffShowTheChange) {
     EXPECT_EQ(cli(dir, {"settings", after, "--section", "nothing"}).status, 2);
     EXPECT_EQ(readBytes(after), saved);
 }
+
+// The service keys: Parameter Adjust's need the access code, and Software Info's
+// band fitting reaches the file's band limits, which the channel edits then follow.
+TEST(CliSettings, ServiceKeysNeedTheCodeForParamsAndMoveTheBandLimits) {
+    TempDir dir;
+    const auto file = (dir / "radio.dat").string();
+    ASSERT_EQ(cli(dir, {"new", file}).status, 0);
+    const auto fresh = readBytes(file);
+    EXPECT_EQ(cli(dir, {"set", file, "params.mic_amp_gain=10"}).status, 1);
+    EXPECT_EQ(cli(dir, {"set", file, "--service-code", "457QRT", "params.mic_amp_gain=10"}).status,
+              1);
+    EXPECT_EQ(readBytes(file), fresh);
+
+    auto set = cli(dir, {"set", file, "--service-code", "457qrs", "params.mic_amp_gain=10",
+                         "sql.430-439=30", "softinfo.freq_band=V Section"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    auto listing = cli(dir, {"settings", file});
+    EXPECT_NE(listing.out.find("\nsql.430-439=30\n"), std::string::npos);
+    EXPECT_NE(listing.out.find("\nparams.mic_amp_gain=10\n"), std::string::npos);
+    EXPECT_NE(listing.out.find("\nsoftinfo.low_freq_2=136\nsoftinfo.high_freq_2=174\n"),
+              std::string::npos)
+        << listing.out;
+    // 440 MHz is outside a radio fitted for the V band only.
+    EXPECT_EQ(cli(dir, {"edit", file, "1", "1", "440.00000"}).status, 1);
+    EXPECT_EQ(cli(dir, {"edit", file, "1", "1", "145.00000"}).status, 0);
+}

@@ -22,7 +22,7 @@ constexpr std::uint8_t kSquelchTable[18] = {0x25, 0x25, 0x26, 0x27, 0x25, 0x1B, 
 constexpr std::uint8_t kParameterRun[16] = {0x3E, 0x41, 0x41, 0x42, 0x1E, 0x1E, 0x2C, 0x2E,
                                             0x50, 0x51, 0x52, 0x53, 0x1E, 0x20, 0x1E, 0x20};
 
-constexpr std::size_t SquelchFixedBytes = imagemap::SquelchTable.offset + 5;
+constexpr std::size_t SquelchFixedBytes = imagemap::SquelchFixed.offset;
 constexpr std::size_t ParameterRunStart = imagemap::ParameterBlock.offset + 3;
 
 } // namespace

@@ -39,8 +39,14 @@ inline constexpr Region Msk{0xC80, 0x28};
 
 // DTMF timing, own ID, group and stun codes.
 inline constexpr Region Dtmf{0xCB0, 0x2A};
+// DTMF timing: speed (bits 0-1), first digit delay, first digit time, "*" and "#" time.
+inline constexpr Region DtmfTiming{0xCB0, 4};
+// The radio's own DTMF ID code, up to 10 characters.
+inline constexpr Region DtmfIdCode{0xCC0, 10};
 // The DTMF group code byte ("A" when new).
 inline constexpr std::size_t DtmfGroupCode = 0xCCF;
+// The DTMF stun code, up to 10 characters.
+inline constexpr Region DtmfStunCode{0xCD0, 10};
 // A DTMF byte past the codes that a new document sets to 0.
 inline constexpr std::size_t DtmfTail = 0xCDF;
 // DTMF fast call list.
@@ -57,12 +63,24 @@ inline constexpr Region TwoToneDecodeEntries{0xE80,
                                              TwoToneDecodeEntrySize* TwoToneDecodeEntryCount};
 inline constexpr Region TwoToneEncodeTiming{0xEC0, 8};
 inline constexpr Region TwoTone{TwoToneEncodeList.offset, TwoToneEncodeTiming.end() - 0xE00};
-// Values the 2-Tone dialog derives (dividers and 50 ms times); from 0xFA0 on they
-// share bytes with the squelch table and the parameter block.
-inline constexpr Region TwoToneDerived{0xF00, 0xC7};
+// Values the 2-Tone dialog derives for the radio: a divider for each encode tone
+// (0xF00, laid out as the encode list) and for decode entries 1 to 4 (0xF80, each
+// entry's two dividers and its four times in 50 ms steps). The derived blocks of
+// decode entries 5 to 8 and of the encode times would lie on the squelch table
+// and the parameter block, which SQL Tuning and Parameter Adjust own: the dialog
+// never writes them.
+inline constexpr Region TwoToneEncodeDividers{0xF00, TwoToneEncodeList.size};
+inline constexpr std::size_t TwoToneDerivedDecodeEntryCount = 4;
+inline constexpr Region TwoToneDerivedDecodeEntries{
+    0xF80, TwoToneDecodeEntrySize* TwoToneDerivedDecodeEntryCount};
+inline constexpr Region TwoToneDerived{TwoToneEncodeDividers.offset,
+                                       TwoToneDerivedDecodeEntries.end() - 0xF00};
 
 // Squelch table (SQL tuning values), read and written by SQL Tuning.
 inline constexpr Region SquelchTable{0xFA0, 0x14};
+// Two bytes inside the squelch table that hold no slice of a band; every store of
+// the table sets them to 0x1A.
+inline constexpr Region SquelchFixed{0xFA5, 2};
 // Parameter block, read and written by Parameter Adjust.
 inline constexpr Region ParameterBlock{0xFB4, 0x1C};
 // Both together: what a write sends only when the squelch-write switch is on.
@@ -99,7 +117,11 @@ inline constexpr std::size_t FullRowsEnd = SquelchTable.offset;
 
 static_assert(ChannelRecords.end() == 0xC18);
 static_assert(TwoTone.end() == 0xEC8);
+static_assert(TwoToneEncodeDividers.end() == TwoToneDerivedDecodeEntries.offset);
+static_assert(TwoToneDerived.end() == SquelchTable.offset);
 static_assert(SquelchTable.end() == ParameterBlock.offset);
+static_assert(SquelchTable.contains(SquelchFixed.offset) &&
+              SquelchTable.contains(SquelchFixed.end() - 1));
 static_assert(ParameterBlock.end() == IdentityBlock.offset);
 static_assert(BandLimitBlock.end() == SquelchThreshold.offset);
 static_assert(SquelchThreshold.end() <= CodeplugImage::Size);

@@ -6,8 +6,8 @@
 namespace program::service {
 
 bool acceptsServiceCode(std::string_view typed) {
-    return std::equal(typed.begin(), typed.end(), ServiceAccessCode.begin(), ServiceAccessCode.end(),
-                      [](char a, char b) {
+    return std::equal(typed.begin(), typed.end(), ServiceAccessCode.begin(),
+                      ServiceAccessCode.end(), [](char a, char b) {
                           return std::toupper(static_cast<unsigned char>(a)) ==
                                  std::toupper(static_cast<unsigned char>(b));
                       });

@@ -15,6 +15,11 @@ std::vector<std::unique_ptr<Section>> makeCatalogue() {
     sections.push_back(makeOptionalSection());
     sections.push_back(makeKeysSection());
     sections.push_back(makeMskSection());
+    sections.push_back(makeDtmfSection());
+    sections.push_back(makeTwoToneSection());
+    sections.push_back(makeSqlSection());
+    sections.push_back(makeParamsSection());
+    sections.push_back(makeSoftInfoSection());
     return sections;
 }
 

@@ -2,13 +2,21 @@
 
 #include "app/FrameHost.h"
 #include "app/MainFrame.h"
+#include "app/ProgramState.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
+#include "exchange/CsvExchange.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "model/ProgramDoc.h"
 #include "print/PrintSession.h"
+#include "service/ParamAdjustDlg.h"
+#include "service/ServicePasswordDlg.h"
+#include "service/SoftwareInfoDlg.h"
+#include "service/SqlTuningDlg.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 
 #include <QWidget>
 
@@ -29,9 +37,17 @@ PrintSession& printSession(const CProgramDoc& doc, QWidget* parent) {
     return session;
 }
 
+// A service dialog hands back what it keeps even after Cancel: what its Read
+// brought from the radio, or what its Write stored, is the radio's now.
+template <class Dialog> void runServiceDialog(Dialog& dialog, CProgramDoc& doc) {
+    dialog.exec();
+    if (const auto kept = dialog.imageToKeep())
+        doc.applyEdit(dialog.windowTitle(), *kept);
+}
+
 } // namespace
 
-bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
+bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const ServicePort& port) {
     // Each editor works on a copy of the image and hands it back through
     // CProgramDoc::applyEdit, which makes the change one step of the document.
     switch (id) {
@@ -53,6 +69,43 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent) {
     case command::FileExportPdf:
         printSession(doc, parent).exportPdf(listingOf(doc, parent), parent);
         return true;
+    case command::ExportCsv:
+        CsvExchange::exportChannelList(doc, parent);
+        return true;
+    case command::ImportCsv:
+        CsvExchange::importChannelList(doc, parent);
+        return true;
+    case command::SquelchTuning: {
+        SqlTuningDlg dialog(doc.image(), doc.state(), port, parent);
+        runServiceDialog(dialog, doc);
+        return true;
+    }
+    case command::ParameterAdjust: {
+        // The access code is asked for at every opening.
+        ServicePasswordDlg password(parent);
+        if (password.exec() != QDialog::Accepted)
+            return true;
+        ParamAdjustDlg dialog(doc.image(), doc.state(), port, parent);
+        runServiceDialog(dialog, doc);
+        return true;
+    }
+    case command::SoftwareInfo: {
+        // The dialog sets the program's band limits, which are this (the active)
+        // document's.
+        SoftwareInfoDlg dialog(doc.image(), doc.state(), port, parent);
+        runServiceDialog(dialog, doc);
+    case command::Dtmf: {
+        CDtmfDlg dialog(doc.image(), doc.state().language, parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        return true;
+    }
+    case command::TwoTone: {
+        CTwoToneDlg dialog(doc.image(), parent);
+        dialog.exec();
+        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        return true;
+    }
     default:
         return false;
     }

@@ -9,13 +9,17 @@
 #include "app/NavigationBar.h"
 #include "app/ProgramState.h"
 #include "app/ShellTexts.h"
+#include "app/UndoCommands.h"
 #include "channels/ChildFrame.h"
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
 #include "help/HelpContexts.h"
+#include "link/PortNames.h"
+#include "link/ServiceRunner.h"
 #include "model/FilePaths.h"
 #include "model/MyDocManager.h"
+#include "model/ProgramDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,6 +64,7 @@ CMainFrame::CMainFrame(FrameHost& app)
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
     m_docManager->acceptDrops(this);
+    new UndoCommands(*m_commands, *m_docManager, this);
     updateMenuBar();
     updateToggleChecks();
 }
@@ -184,6 +189,16 @@ void CMainFrame::onCommand(int id) {
     case command::Read:
     case command::Write:
     case command::ComSetup:
+    case command::EditUndo:
+    case command::EditRedo:
+    case command::EditCut:
+    case command::EditCopy:
+    case command::EditPaste:
+    case command::EditClear:
+    case command::InsertRow:
+    case command::DeleteRow:
+    case command::MoveUp:
+    case command::MoveDown:
         if (CProgramView* view = activeView())
             view->handleCommand(id);
         break;
@@ -211,8 +226,14 @@ void CMainFrame::onCommand(int id) {
         m_app.requestHelp(helpcontext::MainWindow);
         break;
     default:
-        if (auto* frame = m_docManager->activeFrame())
-            runDocumentCommand(id, *frame->document(), this);
+        if (auto* frame = m_docManager->activeFrame()) {
+            // The service dialogs reach the radio on the port chosen in Com Setup.
+            CProgramDoc& doc = *frame->document();
+            const ServicePort port{
+                program::devicePathForPort(doc.state().portNumber, m_docManager->portOverrides()),
+                m_docManager->linkFactory()};
+            runDocumentCommand(id, doc, this, port);
+        }
         break;
     }
 }

@@ -1,10 +1,12 @@
 #include "channels/ChannelGrid.h"
 
 #include "channels/ChannelTableModel.h"
+#include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/StringTable.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -69,7 +72,9 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
     setItemDelegate(m_editors);
     setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | AnyKeyPressed |
                     EditKeyPressed);
-    setSelectionMode(SingleSelection);
+    // Rows are selected by their labels, blocks of cells with Shift or Ctrl, for
+    // the clipboard and the row commands.
+    setSelectionMode(ExtendedSelection);
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -78,6 +83,19 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     if (auto* corner = findChild<QAbstractButton*>())
         new CornerHeader(corner, model);
+    verticalHeader()->viewport()->installEventFilter(this);
+    horizontalHeader()->viewport()->installEventFilter(this);
+    // A right click on a row's number offers the same menu for that row.
+    verticalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(verticalHeader(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                const int row = verticalHeader()->logicalIndexAt(at);
+                if (row >= 0 && !selectionModel()->isRowSelected(row, QModelIndex()) &&
+                    commitOpenEditor())
+                    selectCells(m_model->index(row, 0),
+                                m_model->index(row, m_model->columnCount() - 1));
+                emit contextMenuWanted(verticalHeader()->viewport()->mapToGlobal(at));
+            });
 
     connect(m_editors, &ChannelEditors::editorCreated, this, &ChannelGrid::onEditorCreated);
     connect(m_editors, &ChannelEditors::editorKey, this, &ChannelGrid::onEditorKey);
@@ -124,6 +142,51 @@ void ChannelGrid::applyColumnWidths(int unit) {
 void ChannelGrid::onEditorCreated(QWidget* editor, const QModelIndex& index) {
     m_editor = editor;
     m_editorIndex = index;
+}
+
+void ChannelGrid::discardOpenEditor() {
+    if (m_editor)
+        closeEditor(m_editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+void ChannelGrid::selectCells(const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+    const bool selecting = std::exchange(m_selecting, true);
+    selectionModel()->setCurrentIndex(topLeft, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(topLeft, bottomRight),
+                             QItemSelectionModel::ClearAndSelect);
+    m_selecting = selecting;
+    scrollTo(bottomRight);
+    scrollTo(topLeft);
+}
+
+bool ChannelGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (trigger == CurrentChanged && m_selecting)
+        return false;
+    return QTableView::edit(index, trigger, event);
+}
+
+bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
+    // A header pressed selects rows or columns until it is let go.
+    if (watched == verticalHeader()->viewport() || watched == horizontalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_selecting = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            m_selecting = false;
+        return false;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void ChannelGrid::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click outside the selection selects the cell first, as spreadsheets do.
+    const QModelIndex at = indexAt(event->pos());
+    if (at.isValid() && !selectionModel()->isSelected(at) && commitOpenEditor()) {
+        const bool selecting = std::exchange(m_selecting, true);
+        setCurrentIndex(at);
+        m_selecting = selecting;
+    }
+    emit contextMenuWanted(event->globalPos());
+    event->accept();
 }
 
 void ChannelGrid::dropEditor() {
@@ -202,10 +265,20 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    // The right button only selects (the context menu follows); Shift and Ctrl
+    // draw a selection.
+    const bool selecting = std::exchange(
+        m_selecting, m_selecting || event->button() == Qt::RightButton ||
+                         event->modifiers().testAnyFlags(Qt::ShiftModifier | Qt::ControlModifier));
     QTableView::mousePressEvent(event);
+    m_selecting = selecting;
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Delete)) {
+        emit commandWanted(command::EditClear);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -215,8 +288,13 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
                 setCurrentIndex(below);
         }
         return;
-    default:
+    default: {
+        const bool selecting =
+            std::exchange(m_selecting, m_selecting || event->modifiers().testAnyFlags(
+                                                          Qt::ShiftModifier | Qt::ControlModifier));
         QTableView::keyPressEvent(event);
+        m_selecting = selecting;
+    }
     }
 }
 

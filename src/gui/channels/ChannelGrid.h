@@ -32,6 +32,11 @@ public:
     // Commits the open editor as leaving its cell does. Returns false when the
     // table refused the text and the editor stays open.
     bool commitOpenEditor(program::CommitKind kind = program::CommitKind::LeaveCell);
+    // Closes the open editor without committing what it holds.
+    void discardOpenEditor();
+    // Selects the cells from topLeft to bottomRight and makes topLeft current
+    // without opening its editor.
+    void selectCells(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
     // Sets the column widths from the unit width.
     void applyColumnWidths(int unit);
@@ -42,7 +47,20 @@ public:
     // the grid itself.
     int helpContextFor(const QWidget* focus) const override;
 
+signals:
+    // The user asked for the grid's context menu at `globalPos`.
+    void contextMenuWanted(const QPoint& globalPos);
+    // A key of the grid asked for an Edit command (Delete: EditClear). Delete is the
+    // grid's own key, not the main window's: elsewhere in the window it clears
+    // nothing.
+    void commandWanted(int id);
+
 protected:
+    // Entering a cell opens its editor, except while a selection is being drawn
+    // (Shift or Ctrl held, or a row or column header pressed).
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -66,6 +84,7 @@ private:
     // The edit box Enter emptied after a refused entry, until the user types in it.
     QPointer<QWidget> m_emptiedByRefusal;
     bool m_keepingCell = false;
+    bool m_selecting = false;
     int m_wheelDelta = 0;
     int m_fittingUnit = 0;
 };

@@ -27,6 +27,9 @@ QFont nameFont() {
 ChannelTableModel::ChannelTableModel(CProgramDoc& doc, QObject* parent)
     : QAbstractTableModel(parent), m_doc(doc) {
     connect(&doc, &CProgramDoc::tableReloaded, this, &ChannelTableModel::reloadAll);
+    connect(&doc, &CProgramDoc::tableRowsChanged, this, [this](int first, int last) {
+        emit dataChanged(index(first - 1, 0), index(last - 1, columnCount() - 1));
+    });
 }
 
 program::Language ChannelTableModel::language() const {
@@ -88,12 +91,21 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
 program::CommitOutcome ChannelTableModel::commit(const QModelIndex& index,
                                                  const QString& editorText,
                                                  program::CommitKind kind) {
+    // The commit works on a copy, so that what it changes becomes one step of the
+    // document's history.
+    program::ChannelTable table = m_doc.table();
     const program::CommitOutcome outcome =
-        program::commitCell(m_doc.table(), tableRow(index), tableColumn(index),
-                            editorText.toStdString(), kind, m_doc.state().bandLimits, language());
+        program::commitCell(table, tableRow(index), tableColumn(index), editorText.toStdString(),
+                            kind, m_doc.state().bandLimits, language());
     if (outcome.accepted)
-        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+        m_doc.changeTable(stepName(tableColumn(index)), table);
     return outcome;
+}
+
+QString ChannelTableModel::stepName(int tableColumn) const {
+    const QString header =
+        QString::fromUtf8(program::ChannelTable::header(tableColumn, language())).trimmed();
+    return tr("Edit %1").arg(header);
 }
 
 void ChannelTableModel::reloadAll() {

@@ -31,9 +31,14 @@ public:
     static int tableColumn(const QModelIndex& index) { return index.column() + 1; }
     static int tableColumn(int modelColumn) { return modelColumn + 1; }
 
-    // Commits an editor's text into the cell; the view shows what the outcome says.
+    // Commits an editor's text into the cell, as a step of the document's history;
+    // the view shows what the outcome says.
     program::CommitOutcome commit(const QModelIndex& index, const QString& editorText,
                                   program::CommitKind kind);
+    // What the history calls a commit into a column: "Edit Rx Frequency".
+    QString stepName(int tableColumn) const;
+
+    CProgramDoc& document() const { return m_doc; }
 
     program::Language language() const;
 

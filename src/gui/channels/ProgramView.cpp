@@ -3,18 +3,21 @@
 #include "app/ProgramState.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/GridOperations.h"
 #include "common/CommandIds.h"
 #include "link/PortSettingDlg.h"
 #include "model/ProgramDoc.h"
 #include "model/UserSettings.h"
 
+#include <QMenu>
 #include <QVBoxLayout>
 
 CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
                            program::PortOverrides portOverrides, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_settings(settings), m_model(new ChannelTableModel(doc, this)),
       m_grid(new ChannelGrid(m_model, doc.state().language, this)),
-      m_transfer(new TransferRunner(doc, std::move(portOverrides), this)) {
+      m_transfer(new TransferRunner(doc, std::move(portOverrides), this)),
+      m_operations(new GridOperations(*m_grid, doc, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -24,6 +27,13 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     doc.state().portNumber = SettingsPortNumberStore(m_settings).load();
 
     m_transfer->setCommitEditor([this] { commitOpenEditor(); });
+    doc.setPendingEditCommitter([this] { return commitOpenEditor(); });
+    connect(m_grid, &ChannelGrid::commandWanted, this, [this](int id) { handleCommand(id); });
+    connect(m_grid, &ChannelGrid::contextMenuWanted, this, [this](const QPoint& at) {
+        QMenu* menu = m_operations->makeContextMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
     connect(m_transfer, &TransferRunner::statusMessage, this, &CProgramView::statusMessage);
     connect(m_transfer, &TransferRunner::runningChanged, this, [this](bool running) {
         m_grid->setEnabled(!running);
@@ -31,7 +41,9 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     });
 }
 
-CProgramView::~CProgramView() = default;
+CProgramView::~CProgramView() {
+    m_doc.setPendingEditCommitter({});
+}
 
 bool CProgramView::handleCommand(int id) {
     switch (id) {
@@ -49,6 +61,11 @@ bool CProgramView::handleCommand(int id) {
             CPortSettingDlg(m_doc.state(), m_settings, m_transfer->portOverrides(), this).exec();
         return true;
     default:
+        if (GridOperations::handles(id)) {
+            if (!transferRunning())
+                m_operations->run(id);
+            return true;
+        }
         return false;
     }
 }

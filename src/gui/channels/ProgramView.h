@@ -8,6 +8,7 @@ class CProgramDoc;
 class CProgressDlg;
 class ChannelGrid;
 class ChannelTableModel;
+class GridOperations;
 class UserSettings;
 
 // The document's window contents: the channel grid, and the commands that work
@@ -21,11 +22,13 @@ public:
                  QWidget* parent = nullptr);
     ~CProgramView() override;
 
-    // Runs a command of the view (Read, Write, Com Setup); false for any other.
+    // Runs a command of the view (Read, Write, Com Setup, the Edit commands on the
+    // grid); false for any other.
     bool handleCommand(int id);
 
     CProgramDoc& document() const { return m_doc; }
     ChannelGrid* grid() const { return m_grid; }
+    GridOperations* operations() const { return m_operations; }
     CProgressDlg* progressDialog() const { return m_transfer->progressDialog(); }
     Direction direction() const { return m_transfer->direction(); }
     bool transferRunning() const { return m_transfer->running(); }
@@ -55,4 +58,5 @@ private:
     ChannelTableModel* m_model;
     ChannelGrid* m_grid;
     TransferRunner* m_transfer;
+    GridOperations* m_operations;
 };

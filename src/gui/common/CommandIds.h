@@ -19,6 +19,22 @@ inline constexpr int FilePrintPreview = 57609;
 inline constexpr int FileExportPdf = 32810; // the printed listing as a PDF file
 inline constexpr int AppExit = 57665;
 
+// Edit: the document's history and the channel table's rows and cells
+inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
+inline constexpr int EditCut = 57635;
+inline constexpr int EditCopy = 57634;
+inline constexpr int EditPaste = 57637;
+inline constexpr int EditClear = 57632; // Delete: clears the selected cells or rows
+inline constexpr int InsertRow = 32960;
+inline constexpr int DeleteRow = 32961;
+inline constexpr int MoveUp = 32962;
+inline constexpr int MoveDown = 32963;
+
+// Channel lists as CSV files (File menu)
+inline constexpr int ImportCsv = 32964;
+inline constexpr int ExportCsv = 32965;
+
 // Sections of the codeplug and their editors
 inline constexpr int ChannelInformation = 32787;
 inline constexpr int OptionalFeatures = 32788;
@@ -60,6 +76,18 @@ inline constexpr std::array All = {
     FilePrintPreview,
     FileExportPdf,
     AppExit,
+    EditUndo,
+    EditRedo,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    EditClear,
+    InsertRow,
+    DeleteRow,
+    MoveUp,
+    MoveDown,
+    ImportCsv,
+    ExportCsv,
     ChannelInformation,
     OptionalFeatures,
     Dtmf,

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStyledItemDelegate>
 
+#include <functional>
+
 class QTableWidget;
 
 // In-place editing of the cells of an editor's small grid (the MSK call list,
@@ -18,8 +20,21 @@ class GridCellEditor : public QStyledItemDelegate {
 public:
     struct Rules {
         int maxLength = 0;
-        // The characters a cell may hold, e.g. "0-9A-F" (a regular-expression set).
+        // The characters a cell may hold, e.g. "0-9A-F" (a regular-expression set);
+        // empty lets any character through.
         QString allowed;
+        // What the cell takes from the edit's text when it is written, e.g. a number
+        // brought into its range; none writes the text as it is.
+        std::function<QString(const QString&)> normalise = {};
+        // The control id the open edit carries, for F1; 0 leaves it to the grid.
+        int editControlId = 0;
+        // The help context F1 asks for instead of that id, where another dialog's
+        // control carries the same id; 0 for none.
+        int editHelpContext = 0;
+        // Cells of this column hold labels: while one of them is current the grid
+        // shows a heavy focus rectangle around it, while a cell of another column is
+        // current (and edited) none. -1 keeps the style's own focus rectangle.
+        int labelColumn = -1;
     };
 
     // Becomes the delegate of `grid` and sets its edit triggers.
@@ -35,7 +50,11 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

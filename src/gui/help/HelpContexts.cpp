@@ -45,7 +45,24 @@ QList<int> all() {
              // PrintList.
              << control::PrintDtmf << control::PrintMsk << control::PrintOptional
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
-             << control::PrintClearAll;
+             << control::PrintClearAll
+             // Import CSV.
+             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
+    // The service windows and the service password.
+    contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
+             << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne
+             << servicecontrol::DetectGrid << servicecontrol::MicInputGainAnaHelp
+             << servicecontrol::MicInputGainDigitHelp << servicecontrol::MicAmpGainHelp
+             << servicecontrol::MaxAmpOffsetHelp << servicecontrol::ToneAmpOffsetAnaHelp
+             << servicecontrol::ToneAmpOffsetDigitHelp << servicecontrol::DetectCellEditHelp
+             << servicecontrol::VNarrowSqlDifference << servicecontrol::UNarrowSqlDifference
+             << servicecontrol::Password << servicecontrol::FreqBandHelp
+             << servicecontrol::CompanyHelp << servicecontrol::LowFreq1 << servicecontrol::HighFreq1
+             << servicecontrol::LowFreq2 << servicecontrol::HighFreq2;
+    contexts.append(
+        QList<int>(std::begin(dtmfcontrol::HelpContexts), std::end(dtmfcontrol::HelpContexts)));
+    contexts.append(QList<int>(std::begin(twotonecontrol::HelpContexts),
+                               std::end(twotonecontrol::HelpContexts)));
     // Port Setting: one button per port number.
     for (int port = program::FirstPortNumber; port <= program::LastPortNumber; ++port)
         contexts.append(control::FirstPortButton + port - program::FirstPortNumber);

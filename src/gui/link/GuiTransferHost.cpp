@@ -13,6 +13,25 @@
 
 namespace {
 
+QString pick(const program::ProgramState& state, const program::BilingualText& text) {
+    return QString::fromStdString(text.pick(state.language));
+}
+
+QString textOf(const program::ProgramState& state, const program::LinkMessage& message) {
+    if (message.id != 0)
+        return stringTable(message.id);
+    return pick(state, message.text);
+}
+
+QString captionOf(const program::ProgramState& state, const program::LinkMessage& message) {
+    using Caption = program::LinkMessage::Caption;
+    if (!message.captionText.english.empty())
+        return pick(state, message.captionText);
+    if (message.caption == Caption::Caution)
+        return stringTable(program::message::Caution);
+    return captionFromSettings(state.messageCaption);
+}
+
 QMessageBox::Icon iconOf(program::LinkMessage::Icon icon) {
     using Icon = program::LinkMessage::Icon;
     switch (icon) {
@@ -39,7 +58,7 @@ bool GuiTransferHost::pumpEvent() {
 }
 
 void GuiTransferHost::showStatus(const program::BilingualText& status) {
-    m_dialog.setStatus(pick(status));
+    m_dialog.setStatus(pick(m_state, status));
 }
 
 void GuiTransferHost::setProgressRange(int maximum) {
@@ -50,30 +69,18 @@ void GuiTransferHost::setProgress(int position) {
     m_dialog.setProgress(position);
 }
 
-QString GuiTransferHost::pick(const program::BilingualText& text) const {
-    return QString::fromStdString(text.pick(m_state.language));
-}
-
-QString GuiTransferHost::textOf(const program::LinkMessage& message) const {
-    if (message.id != 0)
-        return stringTable(message.id);
-    return pick(message.text);
-}
-
-QString GuiTransferHost::captionOf(const program::LinkMessage& message) const {
-    using Caption = program::LinkMessage::Caption;
-    if (!message.captionText.english.empty())
-        return pick(message.captionText);
-    if (message.caption == Caption::Caution)
-        return stringTable(program::message::Caution);
-    return captionFromSettings(m_state.messageCaption);
-}
-
 program::TransferHost::Answer GuiTransferHost::ask(const program::LinkMessage& message,
                                                    Buttons buttons) {
-    QMessageBox box(iconOf(message.icon), captionOf(message), textOf(message),
-                    QMessageBox::NoButton, &m_dialog);
-    box.setInformativeText(pick(message.detail));
+    return showMessage(&m_dialog, m_state, message, buttons);
+}
+
+program::TransferHost::Answer GuiTransferHost::showMessage(QWidget* parent,
+                                                           const program::ProgramState& state,
+                                                           const program::LinkMessage& message,
+                                                           Buttons buttons) {
+    QMessageBox box(iconOf(message.icon), captionOf(state, message), textOf(state, message),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(pick(state, message.detail));
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -8,6 +8,7 @@ namespace program {
 struct ProgramState;
 }
 class CProgressDlg;
+class QWidget;
 
 // Runs a radio transfer inside the desktop program: keeps the windows alive
 // between steps, reports through the progress window and asks its questions in
@@ -23,13 +24,12 @@ public:
     Answer ask(const program::LinkMessage& message, Buttons buttons) override;
     void sleepMs(int milliseconds) override;
 
-    // The text and caption a message is shown with.
-    QString textOf(const program::LinkMessage& message) const;
-    QString captionOf(const program::LinkMessage& message) const;
+    // Shows a message of the radio link in a message box over `parent`, worded in
+    // the run's language, and returns the button pressed.
+    static Answer showMessage(QWidget* parent, const program::ProgramState& state,
+                              const program::LinkMessage& message, Buttons buttons);
 
 private:
-    QString pick(const program::BilingualText& text) const;
-
     CProgressDlg& m_dialog;
     const program::ProgramState& m_state;
 };

@@ -75,6 +75,8 @@ public:
 
     // The serial link every later transfer uses (tests give a simulated one).
     void setLinkFactory(program::LinkFactory factory);
+    // The one given, or empty for the serial port itself.
+    const program::LinkFactory& linkFactory() const { return m_linkFactory; }
 
     // Files dropped on `window` open as by File Open.
     void acceptDrops(QWidget* window);

@@ -5,10 +5,37 @@
 #include "model/FilePaths.h"
 #include "model/UserSettings.h"
 
+#include "model/ImageMap.h"
+
 #include <QFileInfo>
+#include <QUndoStack>
+
+// One step of a document's history: the rows of the channel table and the bytes
+// of the image it changed, each with what it was before and after.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(CProgramDoc& doc, const QString& name, std::vector<CProgramDoc::RowChange> rows,
+                 std::vector<CProgramDoc::ByteChange> bytes)
+        : QUndoCommand(name), m_doc(doc), m_rows(std::move(rows)), m_bytes(std::move(bytes)) {}
+
+    void redo() override { m_doc.applyStep(text(), m_rows, m_bytes, true); }
+    void undo() override { m_doc.applyStep(text(), m_rows, m_bytes, false); }
+
+private:
+    CProgramDoc& m_doc;
+    std::vector<CProgramDoc::RowChange> m_rows;
+    std::vector<CProgramDoc::ByteChange> m_bytes;
+};
 
 CProgramDoc::CProgramDoc(program::ProgramState& state, UserSettings& settings, QObject* parent)
-    : QObject(parent), m_state(state), m_radioTypes(settings), m_document(state, m_radioTypes) {}
+    : QObject(parent), m_state(state), m_radioTypes(settings), m_document(state, m_radioTypes),
+      m_undoStack(new QUndoStack(this)) {}
+
+CProgramDoc::~CProgramDoc() {
+    // The history goes with the document without a word: its window, which would
+    // hear of it, is already being taken down.
+    m_undoStack->blockSignals(true);
+}
 
 std::uint8_t CProgramDoc::SettingsRadioType::load() const {
     return m_settings.radioType();
@@ -24,6 +51,7 @@ void CProgramDoc::initNew() {
     m_readAt = QTime();
     m_title = QString::fromStdString(NewTitle.pick(m_state.language));
     m_document.createNew();
+    startHistory();
     emit tableReloaded();
     emit titleChanged(m_title);
 }
@@ -32,6 +60,7 @@ std::optional<program::DatFileError> CProgramDoc::load(const QString& path) {
     if (auto error = m_document.open(toFilesystemPath(path)))
         return error;
     setPath(path);
+    startHistory();
     emit tableReloaded();
     return std::nullopt;
 }
@@ -40,17 +69,20 @@ std::optional<program::DatFileError> CProgramDoc::save(const QString& path) {
     if (auto error = m_document.save(toFilesystemPath(path)))
         return error;
     setPath(path);
+    m_undoStack->setClean();
     return std::nullopt;
 }
 
 void CProgramDoc::adoptReadImage(const program::CodeplugImage& image, const QTime& readAt) {
     m_document.adoptReadImage(image);
     m_readAt = readAt;
+    startHistory();
     emit tableReloaded();
 }
 
 void CProgramDoc::imageToGrid() {
     m_document.imageToGrid();
+    startHistory();
     emit tableReloaded();
 }
 
@@ -59,10 +91,52 @@ void CProgramDoc::gridToImage() {
 }
 
 void CProgramDoc::applyEdit(const QString& stepName, const program::CodeplugImage& edited) {
-    if (edited == image())
+    // The channel records are the grid's: an editor's copy holds them only as of
+    // the last GridToImage, and taking them would undo the grid's later work.
+    std::vector<ByteChange> bytes;
+    for (std::size_t offset = program::imagemap::ChannelRecords.end();
+         offset < program::CodeplugImage::Size; ++offset) {
+        const std::uint8_t before = image().at(offset);
+        const std::uint8_t after = edited.at(offset);
+        if (before != after)
+            bytes.push_back({offset, before, after});
+    }
+    if (!bytes.empty())
+        m_undoStack->push(new DocumentStep(*this, stepName, {}, std::move(bytes)));
+}
+
+bool CProgramDoc::changeTable(const QString& stepName, const program::ChannelTable& table) {
+    std::vector<RowChange> rows;
+    for (int row = program::ChannelTable::FirstRow; row <= program::ChannelTable::LastRow; ++row) {
+        if (this->table().row(row) != table.row(row))
+            rows.push_back({row, this->table().row(row), table.row(row)});
+    }
+    if (rows.empty())
+        return false;
+    m_undoStack->push(new DocumentStep(*this, stepName, std::move(rows), {}));
+    return true;
+}
+
+void CProgramDoc::applyStep(const QString& stepName, const std::vector<RowChange>& rows,
+                            const std::vector<ByteChange>& bytes, bool forward) {
+    if (!bytes.empty()) {
+        program::CodeplugImage changed = image();
+        for (const ByteChange& byte : bytes)
+            changed.set(byte.offset, forward ? byte.after : byte.before);
+        // Through the document, which takes new band limits when their block changes.
+        m_document.applyEdit(changed);
+        emit imageEdited(stepName);
+    }
+    if (rows.empty())
         return;
-    m_document.applyEdit(edited);
-    emit imageEdited(stepName);
+    for (const RowChange& change : rows)
+        table().setRow(change.row, forward ? change.after : change.before);
+    emit tableRowsChanged(rows.front().row, rows.back().row);
+}
+
+void CProgramDoc::startHistory() {
+    m_undoStack->clear();
+    m_undoStack->setClean();
 }
 
 void CProgramDoc::setActive(bool active) {

@@ -9,11 +9,14 @@
 #include <QString>
 #include <QTime>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace program {
 struct ProgramState;
 }
+class QUndoStack;
 class UserSettings;
 
 // The window side of one program::Document: its file name and title, the radio
@@ -22,6 +25,7 @@ class CProgramDoc : public QObject {
     Q_OBJECT
 public:
     CProgramDoc(program::ProgramState& state, UserSettings& settings, QObject* parent = nullptr);
+    ~CProgramDoc() override;
 
     // A new document: factory defaults, the "AppName" setting proposed as its
     // file name, and the channel table decoded with the new-document values.
@@ -41,9 +45,30 @@ public:
 
     // An editor (Optional Features, DTMF, the service dialogs...) finished with
     // `edited`, its working copy of this document's image: the bytes it changed
-    // become the document's. `stepName` names the change for the user ("Optional
-    // Features"). Editors own no channel bytes, so the grid is not refilled.
+    // become the document's, as one step of the undo stack named `stepName`
+    // ("Optional Features"). Editors own no channel bytes: the channel records of
+    // `edited` are not taken, so undoing the step never touches the grid's work.
     void applyEdit(const QString& stepName, const program::CodeplugImage& edited);
+
+    // The channel table becomes `table`, as one step of the undo stack named
+    // `stepName` ("Paste"). Only the rows that differ are kept for undo; returns
+    // false, and makes no step, when no row differs.
+    bool changeTable(const QString& stepName, const program::ChannelTable& table);
+
+    // Every change of the table and every editor's result, to undo and redo. A new
+    // document, an open and a read from the radio start it afresh; a save marks
+    // where it is as clean. (Whether the document is modified is still the
+    // comparison of its bytes with those saved: undoing back to the save point
+    // leaves nothing unsaved.)
+    QUndoStack* undoStack() const { return m_undoStack; }
+
+    // The document's view commits an edit still open in its grid through this, so
+    // that a command on the whole table (an export, an import) sees it. False when
+    // the grid refused the edit.
+    void setPendingEditCommitter(std::function<bool()> commit) {
+        m_commitPendingEdit = std::move(commit);
+    }
+    bool commitPendingEdit() { return !m_commitPendingEdit || m_commitPendingEdit(); }
 
     // Whether a save now would write bytes other than those last loaded, saved
     // or read (the grid counts as it stands; commit an open editor first).
@@ -77,10 +102,29 @@ signals:
     // The table was refilled from the image.
     void tableReloaded();
     void titleChanged(const QString& title);
-    // An editor changed the image through applyEdit.
+    // An editor changed the image through applyEdit, or such a change was undone
+    // or redone.
     void imageEdited(const QString& stepName);
+    // Rows first..last (1..129) of the table changed by a step, its undo or redo.
+    void tableRowsChanged(int first, int last);
 
 private:
+    friend class DocumentStep;
+    struct RowChange {
+        int row;
+        program::ChannelRow before;
+        program::ChannelRow after;
+    };
+    struct ByteChange {
+        std::size_t offset;
+        std::uint8_t before;
+        std::uint8_t after;
+    };
+    // Applies a step's changes, forward (redo) or backward (undo).
+    void applyStep(const QString& stepName, const std::vector<RowChange>& rows,
+                   const std::vector<ByteChange>& bytes, bool forward);
+    void startHistory();
+
     // The radio type a new document starts with lives in the user's settings.
     class SettingsRadioType final : public program::RadioTypeStore {
     public:
@@ -100,4 +144,6 @@ private:
     QString m_path;
     QString m_title;
     QTime m_readAt; // of the last read from the radio; invalid before one
+    QUndoStack* m_undoStack;
+    std::function<bool()> m_commitPendingEdit;
 };

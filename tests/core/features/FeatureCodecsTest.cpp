@@ -2,6 +2,7 @@
 #include "features/Msk.h"
 #include "features/OptionalFeatures.h"
 #include "model/FactoryDefaults.h"
+#include "support/CodecOwnership.h"
 
 #include <gtest/gtest.h>
 
@@ -10,41 +11,8 @@
 
 using namespace program;
 using namespace program::features;
-
-namespace {
-
-CodeplugImage randomImage(std::mt19937& random) {
-    CodeplugImage image;
-    for (auto& byte : image.bytes())
-        byte = std::uint8_t(random());
-    return image;
-}
-
-// The bits of `at` an editor owns, as a mask; bytes not listed are not its own.
-using Ownership = std::map<std::size_t, std::uint8_t>;
-
-// store(load(image)) keeps every bit the editor does not own, and a second round
-// changes nothing: what the dialog shows after OK is what it showed before.
-template <class Load, class Store>
-void expectOwnsOnly(Load load, Store store, const Ownership& owned) {
-    std::mt19937 random(7);
-    for (int round = 0; round < 200; ++round) {
-        const CodeplugImage image = randomImage(random);
-        CodeplugImage stored = image;
-        store(load(image), stored);
-        for (std::size_t at = 0; at < CodeplugImage::Size; ++at) {
-            const auto it = owned.find(at);
-            const std::uint8_t mask = it == owned.end() ? 0 : it->second;
-            ASSERT_EQ(image.at(at) & ~mask, stored.at(at) & ~mask) << "byte " << std::hex << at;
-        }
-        EXPECT_TRUE(load(stored) == load(image));
-        CodeplugImage again = stored;
-        store(load(stored), again);
-        EXPECT_TRUE(again == stored);
-    }
-}
-
-} // namespace
+using testsupport::expectOwnsOnly;
+using testsupport::Ownership;
 
 TEST(OptionalFeaturesCodec, OwnsItsFieldsAndNormalisesOnlyWhatItCannotShow) {
     Ownership owned{{0xC46, 0xFD}, {0xC47, 0x03}, {0xC70, 0x81}, {0xC71, 0xFF}, {0xC73, 0x13}};

@@ -63,3 +63,14 @@ private slots:
     void buttonsShowDevicesAndOnlyOpenablePortsAreEnabled();
     void okStoresTheChoiceForTheNextConnection();
 };
+
+class ChannelListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pasteOfABlockWithOneRefusedCellPastesNothing();
+    void rowsTravelThroughTheClipboard();
+    void rowCommandsStopAtTheEdges();
+    void undoAndRedoEveryKindOfChange();
+    void csvImportShowsItsReportAndAWholeFileOrNothing();
+    void exportedListsComeBackAsTheyWere();
+};

@@ -7,15 +7,23 @@
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
+#include "exchange/ImportReportDlg.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
+#include "model/FactoryDefaults.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
 #include "print/PrintListDlg.h"
+#include "service/ParamAdjustDlg.h"
+#include "service/ServicePasswordDlg.h"
+#include "service/SoftwareInfoDlg.h"
+#include "service/SqlTuningDlg.h"
+#include "signalling/DtmfDlg.h"
+#include "signalling/TwoToneDlg.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -28,6 +36,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 using testsupport::ModalAnswerer;
 
@@ -114,6 +123,25 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
                    QString(), nullptr);
     faults << unreachableControls(&about);
 
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
+    faults << unreachableControls(&import);
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    faults << unreachableControls(&squelch);
+    ServicePasswordDlg password;
+    faults << unreachableControls(&password);
+    ParamAdjustDlg params(image, state, {});
+    faults << unreachableControls(&params);
+    SoftwareInfoDlg info(image, state, {});
+    faults << unreachableControls(&info);
+    CDtmfDlg dtmf(image, language == QLatin1String("Chinese") ? program::Language::Chinese
+                                                              : program::Language::English);
+    faults << unreachableControls(&dtmf);
+    CTwoToneDlg twoTone(image);
+    faults << unreachableControls(&twoTone);
+
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
         faults << unreachableControls(question);
@@ -134,6 +162,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     LanguageDlg choice(program::Language::English);
     PrintListDlg printList;
     using program::print::Section;
+    ImportReportDlg import(
+        QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
+        program::Language::English);
     const QList<QPair<QWidget*, int>> ids = {
         {printList.checkBox(Section::Dtmf), control::PrintDtmf},
         {printList.checkBox(Section::Msk), control::PrintMsk},
@@ -150,9 +181,47 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
+        {import.replaceCheck(), control::ImportReplace},
+        {import.includeFrCheck(), control::ImportIncludeFr},
+        {import.reportList(), control::ImportReport},
     };
-    for (const auto& [widget, id] : ids) {
+    const program::CodeplugImage image = program::factoryDefaults();
+    SqlTuningDlg squelch(image, state, {});
+    ParamAdjustDlg params(image, state, {});
+    SoftwareInfoDlg info(image, state, {});
+    ServicePasswordDlg password;
+    const QList<QPair<QWidget*, int>> serviceIds = {
+        {squelch.grid(), servicecontrol::SqlGrid},
+        {squelch.plusOneButton(), servicecontrol::PlusOne},
+        {params.grid(), servicecontrol::DetectGrid},
+        {params.lists()[0], servicecontrol::MicInputGainAna},
+        {params.lists()[7], servicecontrol::UNarrowSqlDifference},
+        {password.passwordEdit(), servicecontrol::Password},
+        {info.companyList(), servicecontrol::Company},
+        {info.freqBandList(), servicecontrol::FreqBand},
+        {info.limitEdit(program::service::SoftwareInfo::HighFreq2), servicecontrol::HighFreq2},
+    };
+    for (const auto& [widget, id] : ids + serviceIds) {
         QVERIFY(widget);
+        QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
+    }
+    // The signalling dialogs' forms, by the names of their controls.
+    CDtmfDlg dtmf(program::CodeplugImage(), program::Language::English);
+    CTwoToneDlg twoTone{program::CodeplugImage()};
+    const QList<std::tuple<QDialog*, const char*, int>> named = {
+        {&dtmf, "tabs", dtmfcontrol::Tabs},
+        {&dtmf, "starHashTimeEdit", dtmfcontrol::StarHashTimeEdit},
+        {&dtmf, "stunTypeList", dtmfcontrol::StunTypeList},
+        {&dtmf, "callList", dtmfcontrol::CallListGrid},
+        {&twoTone, "entries", twotonecontrol::DecodeTabs},
+        {&twoTone, "txRiseEdit", twotonecontrol::TxRiseEdit},
+        {&twoTone, "encodeGrid", twotonecontrol::EncodeGrid},
+        {&twoTone, "shortBeep", twotonecontrol::ShortBeep},
+        {&twoTone, "aToneEdit", twotonecontrol::ATone},
+    };
+    for (const auto& [dialog, name, id] : named) {
+        const QWidget* widget = dialog->findChild<QWidget*>(name);
+        QVERIFY2(widget, name);
         QCOMPARE(widget->property(helpproperty::ControlId).toInt(), id);
     }
     for (auto language : {program::Language::English, program::Language::Chinese})

@@ -163,6 +163,14 @@ void LanguagePackTest::theShippedPacksCarryTheSameCommands() {
                                        {"Ctrl+R", 32773},
                                        {"Ctrl+W", 32774},
                                        {"Ctrl+B", 32772},
+                                       {"Ctrl+Z", 57643},
+                                       {"Ctrl+Y", 57644},
+                                       {"Ctrl+Shift+Z", 57644},
+                                       {"Ctrl+X", 57635},
+                                       {"Ctrl+C", 57634},
+                                       {"Ctrl+V", 57637},
+                                       {"Alt+Up", 32962},
+                                       {"Alt+Down", 32963},
                                        {"F1", 57670}}));
 }
 

@@ -1,0 +1,1 @@
+program_fuzzer(ChannelCsv SOURCES ChannelCsvFuzz.cpp LIBS core_exchange)

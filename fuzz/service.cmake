@@ -1,0 +1,1 @@
+program_fuzzer(service SOURCES ServiceFuzz.cpp LIBS core_settings core_service)

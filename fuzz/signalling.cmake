@@ -1,0 +1,1 @@
+program_fuzzer(Signalling SOURCES SignallingFuzz.cpp LIBS core_signalling)
