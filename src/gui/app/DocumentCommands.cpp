@@ -94,6 +94,8 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const Service
         // document's.
         SoftwareInfoDlg dialog(doc.image(), doc.state(), port, parent);
         runServiceDialog(dialog, doc);
+        return true;
+    }
     case command::Dtmf: {
         CDtmfDlg dialog(doc.image(), doc.state().language, parent);
         dialog.exec();

@@ -22,7 +22,8 @@ CTwoToneEncodePage::CTwoToneEncodePage(QWidget* parent)
         m_ui->encodeGrid,
         {.maxLength = 6,
          .allowed = QStringLiteral("0-9."),
-         .normalise = [](const QString& text) { return fromStd(commitToneCell(text.toStdString())); },
+         .normalise =
+             [](const QString& text) { return fromStd(commitToneCell(text.toStdString())); },
          .editControlId = twotonecontrol::EncodeCellEdit});
     new KeyFilter(KeyFilter::Rule::TwoTone, this);
 }
