@@ -34,8 +34,8 @@ file(RELATIVE_PATH share_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/program)
 target_compile_definitions(core_app PRIVATE PROGRAM_SHARE_FROM_BIN="${share_from_bin}")
 
-# Programs.
-foreach(target Program program-cli radio-sim)
+# Programs; program-print draws the PDF of program-cli print and lies beside it.
+foreach(target Program program-cli program-print radio-sim)
     if(TARGET ${target})
         install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
