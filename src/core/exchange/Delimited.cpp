@@ -135,7 +135,10 @@ std::string delimitedField(std::string_view field, char delimiter) {
     const bool quote =
         field.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos ||
         (!field.empty() && (field.front() == ' ' || field.back() == ' ' || field.front() == '\t' ||
-                            field.back() == '\t'));
+                            field.back() == '\t')) ||
+        // A field that begins with a byte-order mark would lose it as the first of a
+        // file, where a reader takes the mark for the file's own.
+        field.starts_with("\xEF\xBB\xBF");
     if (!quote)
         return std::string(field);
     std::string written = "\"";
