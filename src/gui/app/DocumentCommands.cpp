@@ -45,6 +45,13 @@ template <class Dialog> void runServiceDialog(Dialog& dialog, CProgramDoc& doc) 
         doc.applyEdit(dialog.windowTitle(), *kept);
 }
 
+// The signalling dialogs have no OK or Cancel: closing them keeps what their
+// pages stored.
+template <class Dialog> void runTabbedDialog(Dialog& dialog, CProgramDoc& doc) {
+    dialog.exec();
+    doc.applyEdit(dialog.windowTitle(), dialog.image());
+}
+
 } // namespace
 
 bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const ServicePort& port) {
@@ -98,14 +105,12 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const Service
     }
     case command::Dtmf: {
         CDtmfDlg dialog(doc.image(), doc.state().language, parent);
-        dialog.exec();
-        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        runTabbedDialog(dialog, doc);
         return true;
     }
     case command::TwoTone: {
         CTwoToneDlg dialog(doc.image(), parent);
-        dialog.exec();
-        doc.applyEdit(dialog.windowTitle(), dialog.image());
+        runTabbedDialog(dialog, doc);
         return true;
     }
     default:
