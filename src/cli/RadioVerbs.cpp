@@ -16,6 +16,7 @@
 #include "link/PromptingExchange.h"
 #include "link/StrictExchange.h"
 #include "model/DatFile.h"
+#include "settings/Catalogue.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -32,7 +33,7 @@ namespace {
 
 const OptionSet& radioOptions() {
     static const OptionSet options{
-        {"--port", "--port-number", "--log-traffic", "--template", "--retries"},
+        {"--port", "--port-number", "--log-traffic", "--template", "--retries", "--service-code"},
         {"--enable-sql", "--yes"}};
     return options;
 }
@@ -237,7 +238,8 @@ int runWrite(const Words& words) {
 
 int runService(const Words& words) {
     int status = ExitOk;
-    auto line = parseRadioVerb("service", words, 3, "read|write sql|params|info FILE.dat", status);
+    auto line = parseRadioVerb("service", words, 3,
+                               "read|write sql|params|info FILE.dat [--service-code CODE]", status);
     if (!line)
         return status;
     const std::string direction = line->positional[0];
@@ -247,6 +249,9 @@ int runService(const Words& words) {
         return fail(ExitUsage, "service: the first word is read or write");
     if (dialog != "sql" && dialog != "params" && dialog != "info")
         return fail(ExitUsage, "service: the second word is sql, params or info");
+    // Parameter Adjust opens only behind the service access code, both ways.
+    if (dialog == "params" && !serviceCodeGiven("service", *line, true, status))
+        return status;
     auto session = openSession("service", *line, status);
     if (!session)
         return status;
@@ -256,6 +261,20 @@ int runService(const Words& words) {
     if (!loaded.image)
         return fail(ExitFailure, describe(*loaded.error));
     CodeplugImage image = *loaded.image;
+
+    // A write sends what the dialog's Write sends: the section as the dialog shows
+    // it, stored. When that changes the file's bytes, the file takes them too, so
+    // the file and the radio hold the same.
+    bool storedDiffers = false;
+    if (direction == "write") {
+        const auto* section = settings::findSection(dialog == "info" ? "softinfo" : dialog);
+        section->apply(image, {});
+        storedDiffers = image != *loaded.image;
+        if (storedDiffers) {
+            if (auto problem = outputProblem(file))
+                return fail(ExitFailure, "service: " + *problem);
+        }
+    }
 
     // Software Info prompts and retries; the two tuning dialogs check every reply.
     std::unique_ptr<ServiceExchange> exchange;
@@ -271,9 +290,12 @@ int runService(const Words& words) {
                                             : exchange->write(session->device(), plan, image);
     if (!result.completed())
         return session->finish(result);
-    if (direction == "read") {
+    if (direction == "read" || storedDiffers) {
         if (auto failure = saveDatFile(file, image))
             return fail(ExitFailure, describe(*failure));
+        if (storedDiffers)
+            std::fprintf(stderr, "program-cli: service: %s now holds the values written\n",
+                         file.c_str());
     }
     return ExitOk;
 }

@@ -26,6 +26,21 @@ void print(const std::vector<settings::Setting>& shown) {
 
 } // namespace
 
+bool serviceCodeGiven(const char* verb, const CommandLine& line, bool required, int& status) {
+    const std::string prefix = std::string(verb) + ": ";
+    if (!line.has("--service-code")) {
+        if (required)
+            status = fail(ExitFailure, prefix + "params needs the service access code "
+                                                "(--service-code CODE); nothing was changed");
+        return false;
+    }
+    if (service::acceptsServiceCode(line.value("--service-code")))
+        return true;
+    status =
+        fail(ExitFailure, prefix + "the service access code is not right; nothing was changed");
+    return false;
+}
+
 int runSettings(const Words& words) {
     int status = ExitOk;
     auto line = parseVerb("settings", words, {{"--lang", "--section"}, {}}, 1,
@@ -65,11 +80,9 @@ int runSet(const Words& words) {
             return fail(ExitUsage, "set: '" + pair + "' is not KEY=VALUE");
         assignments.push_back({pair.substr(0, eq), pair.substr(eq + 1)});
     }
-    const bool codeGiven = line->has("--service-code");
-    const bool serviceAccess =
-        codeGiven && service::acceptsServiceCode(line->value("--service-code"));
-    if (codeGiven && !serviceAccess)
-        return fail(ExitFailure, "set: the service access code is not right; nothing was changed");
+    const bool serviceAccess = serviceCodeGiven("set", *line, false, status);
+    if (status != ExitOk)
+        return status;
 
     Workspace workspace;
     Document& document = workspace.document;

@@ -57,6 +57,10 @@ int fail(int status, const std::string& text);
 std::optional<CommandLine> parseVerb(const char* verb, const Words& words, const OptionSet& options,
                                      std::size_t positionals, const char* usage, int& status,
                                      bool orMore = false);
+// The --service-code option as Parameter Adjust's password dialog takes it (letter
+// case does not matter): whether it was given and right. A wrong code, or none
+// where `required`, prints the refusal and sets `status` to a failure.
+bool serviceCodeGiven(const char* verb, const CommandLine& line, bool required, int& status);
 // The --lang option (en, the default, or zh); a usage error otherwise.
 std::optional<Language> languageOption(const char* verb, const CommandLine& line, int& status);
 

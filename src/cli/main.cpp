@@ -82,10 +82,12 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    write FILE.dat into the radio; --enable-sql also sends
                                    the squelch table and parameters, --yes answers OK when
                                    the file's band is outside the radio's
-  service read|write sql|params|info FILE.dat
+  service read|write sql|params|info FILE.dat [--service-code CODE]
                                    the service exchanges (squelch tuning, parameter
                                    adjust, software info) on FILE.dat's image; squelch
-                                   is taken for sql
+                                   is taken for sql; params needs the service code; a
+                                   write sends the values as the window stores them and
+                                   saves FILE.dat with them when they differ
 Radio options: --log-traffic FILE  log every byte each way with a timestamp
 
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,

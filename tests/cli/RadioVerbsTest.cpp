@@ -118,7 +118,8 @@ TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
     auto write = cli({"service", "write", "sql", codeplug, "--port", port()});
     ASSERT_EQ(write.status, 0) << write.err;
     EXPECT_NE(write.err.find("Write Successfully"), std::string::npos) << write.err;
-    auto read = cli({"service", "read", "params", codeplug, "--port", port()});
+    auto read =
+        cli({"service", "read", "params", codeplug, "--port", port(), "--service-code", "457qrs"});
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_NE(read.err.find("Read Successfully"), std::string::npos) << read.err;
     radio.reset();
@@ -129,6 +130,41 @@ TEST_F(CliRadio, ServiceReadUpdatesTheFileOnlyWhenItCompletes) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("Communication Error"), std::string::npos) << failed.err;
     EXPECT_EQ(readBytes(codeplug), before);
+}
+
+// A tuning area of 0xFF reaches the radio as the windows would store it, never as
+// it lies in the file, and the file is saved with what was sent.
+TEST_F(CliRadio, ServiceWriteSendsWhatTheDialogWouldStore) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    const auto fresh = readBytes(codeplug);
+    auto bytes = fresh;
+    std::fill(bytes.begin() + 0xFA0, bytes.begin() + 0xFD0, 0xFF);
+    testsupport::writeBytes(codeplug, bytes);
+
+    // Parameter Adjust takes the service code in both directions, checked before
+    // any port is opened.
+    for (const auto& code : std::vector<std::vector<std::string>>{{}, {"--service-code", "1"}}) {
+        auto words = std::vector<std::string>{"service", "write",  "params",
+                                              codeplug,  "--port", file("no-such-port")};
+        words.insert(words.end(), code.begin(), code.end());
+        auto refused = cli(words);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.err.find("service access code"), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(readBytes(codeplug), bytes);
+
+    startRadio();
+    ASSERT_EQ(cli({"service", "write", "sql", codeplug, "--port", port()}).status, 0);
+    auto params =
+        cli({"service", "write", "params", codeplug, "--port", port(), "--service-code", "457QRS"});
+    ASSERT_EQ(params.status, 0) << params.err;
+    const auto sent = readBytes(codeplug);
+    const auto memory = radioMemory();
+    EXPECT_TRUE(sameRange(sent, memory, 0xFA0, 0xFCF));
+    EXPECT_EQ(memory[0xFA0], fresh[0xFA0]); // the first row's default
+    EXPECT_EQ(memory[0xFA5], 0x1A);
+    EXPECT_EQ(memory[0xFCF], 0x8A); // shown as -10
 }
 
 TEST_F(CliRadio, FailedWriteSaysTheRadioMayHoldAPartlyWrittenMemory) {

@@ -25,8 +25,6 @@ constexpr int VLowest = 136;
 constexpr int VHighest = 174;
 constexpr int ULowest = 350;
 constexpr int UHighest = 520;
-// The load check lets a V pair reach up to the U band's top.
-constexpr int LoadCheckHighest = 520;
 
 int indexIn(std::uint8_t stored, const ChoiceList& list) {
     return stored < list.size() ? stored : 0;
@@ -52,11 +50,12 @@ bool uPairValid(const SoftwareInfo& v) {
            v.limits[L::HighFreq2] <= UHighest;
 }
 
-// The dialog's look at limits it has just loaded.
+// The dialog's look at limits it has just loaded: a pair outside its band, or
+// with its low limit above its high one, is no pair the radio can work with, and
+// would become the band limits every channel is checked against.
 void checkAfterLoad(SoftwareInfo& v) {
-    const bool vOutside =
-        v.limits[L::LowFreq1] < VLowest || v.limits[L::HighFreq1] > LoadCheckHighest;
-    const bool uOutside = v.limits[L::LowFreq2] < ULowest || v.limits[L::HighFreq2] > UHighest;
+    const bool vOutside = !vPairValid(v);
+    const bool uOutside = !uPairValid(v);
     switch (v.freqBand) {
     case SoftwareInfo::VSection:
         if (vOutside)

@@ -39,7 +39,8 @@ Field<DtmfPages> timingField(std::string key, std::string allowed, int DtmfEncod
         encodeOf);
 }
 
-bool isStunCode(std::string_view text) {
+// The ID code and the stun code: what the radio can send and decode.
+bool isDecodeCode(std::string_view text) {
     return isDtmfCode(text, DtmfDecode::CodeLength);
 }
 
@@ -58,7 +59,7 @@ std::unique_ptr<Section> makeDtmfSection() {
         {partField<DtmfPages>(checkField("dtmf.side_tone", &DtmfEncode::sideTone), encodeOf),
          Encode},
         {partField<DtmfPages>(
-             textField("dtmf.id_code", "up to 10 characters", &DtmfDecode::idCode, &isIdCode),
+             textField("dtmf.id_code", "up to 10 of 0-9A-D*#", &DtmfDecode::idCode, &isDecodeCode),
              decodeOf),
          Decode},
         {partField<DtmfPages>(Field<DtmfDecode>{"dtmf.group_code", describeChoices(groupCodes()),
@@ -80,7 +81,7 @@ std::unique_ptr<Section> makeDtmfSection() {
                               decodeOf),
          Decode},
         {partField<DtmfPages>(textField("dtmf.stun_code", "up to 10 of 0-9A-D*#",
-                                        &DtmfDecode::stunCode, &isStunCode),
+                                        &DtmfDecode::stunCode, &isDecodeCode),
                               decodeOf),
          Decode},
         {partField<DtmfPages>(listField("dtmf.stun_type", stunTypes(), &DtmfDecode::stunType),

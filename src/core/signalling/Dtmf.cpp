@@ -223,10 +223,4 @@ bool isDtmfCode(std::string_view text, std::size_t length) {
     return text.size() <= length && std::all_of(text.begin(), text.end(), isDtmfCharacter);
 }
 
-bool isIdCode(std::string_view text) {
-    return text.size() <= DtmfDecode::CodeLength &&
-           std::all_of(text.begin(), text.end(),
-                       [](char c) { return c >= ' ' && c <= '~' && !(c >= 'a' && c <= 'z'); });
-}
-
 } // namespace program::signalling

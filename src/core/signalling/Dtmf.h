@@ -89,8 +89,5 @@ void storeDtmfCallList(const DtmfCallList& values, CodeplugImage& image);
 bool isDtmfCharacter(char c);
 // Up to `length` DTMF characters (stun code: 10, call-list entry: 16).
 bool isDtmfCode(std::string_view text, std::size_t length);
-// What the upper-case ID code edit can hold: up to 10 printable characters, no
-// lower-case letter.
-bool isIdCode(std::string_view text);
 
 } // namespace program::signalling

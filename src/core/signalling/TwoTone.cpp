@@ -104,6 +104,21 @@ constexpr std::size_t ShortBeepAt = TwoToneEncodeTiming.offset + 7;
 constexpr std::size_t ATone = 0, BTone = 2, FirstDelay = 4, SecondDelay = 5, Interval = 6,
                       LongDelay = 7;
 
+// The interval in tenths of a second as the edit shows a count of 50 ms steps.
+int intervalTenthsOf(std::int64_t steps) {
+    const std::int64_t micro = steps * Micro / StepsPerSecond;
+    return int(readMicro(fixed(micro, 1)) / ruleOf(TwoToneEdit::Interval).unit);
+}
+
+std::uint16_t intervalSteps(const TwoToneEncode& values) {
+    const int tenths = clampTwoTone(TwoToneEdit::Interval, values.interval);
+    const std::int64_t mostSteps = ruleOf(TwoToneEdit::Interval).highest * StepsPerSecond / Micro;
+    if (const auto& loaded = values.loadedIntervalSteps;
+        loaded && *loaded >= 0 && *loaded <= mostSteps && intervalTenthsOf(*loaded) == tenths)
+        return std::uint16_t(*loaded);
+    return std::uint16_t(tenths * StepsPerSecond / 10);
+}
+
 std::uint16_t roundedQuotient(std::int64_t dividend, int divisor) {
     return std::uint16_t((2 * dividend + divisor) / (2 * std::int64_t(divisor)));
 }
@@ -184,10 +199,9 @@ TwoToneEncode loadTwoToneEncode(const CodeplugImage& image) {
     values.firstDelay = bytes[FirstDelayAt];
     values.secondDelay = bytes[SecondDelayAt];
     values.longDelay = bytes[LongDelayAt];
-    // Shown to a tenth of a second in the edit's format.
-    const std::int64_t interval = std::int64_t(field::u16be(bytes, IntervalAt)) * Micro;
-    values.interval =
-        int(readMicro(fixed(interval / StepsPerSecond, 1)) / ruleOf(TwoToneEdit::Interval).unit);
+    const std::uint16_t steps = field::u16be(bytes, IntervalAt);
+    values.interval = intervalTenthsOf(steps);
+    values.loadedIntervalSteps = steps;
     values.txRise = int(field::u16be(bytes, TxRiseAt)) * (100 / StepsPerSecond);
     values.shortBeep = bytes[ShortBeepAt] != 0;
     for (std::size_t pair = 0; pair < TwoToneEncode::PairCount; ++pair) {
@@ -205,9 +219,7 @@ void storeTwoToneEncode(const TwoToneEncode& values, CodeplugImage& image) {
     bytes[FirstDelayAt] = std::uint8_t(clampTwoTone(TwoToneEdit::Delay, values.firstDelay));
     bytes[SecondDelayAt] = std::uint8_t(clampTwoTone(TwoToneEdit::Delay, values.secondDelay));
     bytes[LongDelayAt] = std::uint8_t(clampTwoTone(TwoToneEdit::Delay, values.longDelay));
-    field::setU16be(
-        bytes, IntervalAt,
-        std::uint16_t(clampTwoTone(TwoToneEdit::Interval, values.interval) * StepsPerSecond / 10));
+    field::setU16be(bytes, IntervalAt, intervalSteps(values));
     field::setU16be(
         bytes, TxRiseAt,
         std::uint16_t(clampTwoTone(TwoToneEdit::TxRise, values.txRise) / (100 / StepsPerSecond)));

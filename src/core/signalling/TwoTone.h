@@ -56,15 +56,20 @@ struct TwoToneEncode {
     int txRise = 10;     // 0.01 s, on the 0.05 s grid
     bool shortBeep = false;
     std::array<Pair, PairCount> pairs{};
+    // The count of 50 ms steps the interval was loaded from. An odd count shows as
+    // a tenth of a second; while the interval still shows what the count shows,
+    // the count is stored as it was, so a look at the page loses no 50 ms step.
+    std::optional<int> loadedIntervalSteps;
 
     friend bool operator==(const TwoToneEncode&, const TwoToneEncode&) = default;
 };
 
-// The interval is shown to 0.1 s, so an odd count of 50 ms steps shows (and is
-// stored again) as the tenth the edit's format makes of it.
+// The interval is shown to 0.1 s, so an odd count of 50 ms steps shows as the
+// tenth the edit's format makes of it; the count itself is kept beside it.
 TwoToneEncode loadTwoToneEncode(const CodeplugImage& image);
 // Writes the timing block and the encode list, each value clamped to its range,
-// and each tone's divider (0 for an empty cell).
+// and each tone's divider (0 for an empty cell). The interval keeps the count it
+// was loaded from while it shows that count and the count lies within the range.
 void storeTwoToneEncode(const TwoToneEncode& values, CodeplugImage& image);
 
 // One decode entry.

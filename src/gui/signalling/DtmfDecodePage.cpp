@@ -14,8 +14,9 @@ using namespace program::signalling;
 CDtmfDecodePage::CDtmfDecodePage(QWidget* parent)
     : SignallingPage(parent), m_ui(std::make_unique<Ui::CDtmfDecodePage>()) {
     m_ui->setupUi(this);
-    m_ui->idCodeEdit->setValidator(new CharacterSetValidator(QStringLiteral(" -~"), this));
-    m_ui->stunCodeEdit->setValidator(new CharacterSetValidator(QStringLiteral("0-9A-D*#"), this));
+    // Both codes hold only what the radio can send and decode.
+    for (QLineEdit* code : {m_ui->idCodeEdit, m_ui->stunCodeEdit})
+        code->setValidator(new CharacterSetValidator(QStringLiteral("0-9A-D*#"), this));
     for (QComboBox* list : {m_ui->groupCodeList, m_ui->stunTypeList}) {
         list->hide();
         list->installEventFilter(this);

@@ -68,6 +68,10 @@ KeyFilter::Judgement KeyFilter::judge(Rule rule, const QKeyEvent& event) {
     case Rule::TwoTone:
         break;
     }
+    // The main keyboard's full stop types the point too, so that a laptop without
+    // a keypad can give a fraction of a hertz.
+    if (!keypad && key == Qt::Key_Period)
+        return {};
     if (keypad && (key == Qt::Key_Period || key == Qt::Key_Comma)) {
         // The keypad's decimal point types a point whatever the keyboard's locale.
         if (event.text() == QLatin1String("."))

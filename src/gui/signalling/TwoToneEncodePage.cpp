@@ -36,6 +36,7 @@ void CTwoToneEncodePage::load(const program::CodeplugImage& image) {
     m_ui->secondDelayEdit->setText(fromStd(twoToneText(TwoToneEdit::Delay, values.secondDelay)));
     m_ui->longDelayEdit->setText(fromStd(twoToneText(TwoToneEdit::Delay, values.longDelay)));
     m_ui->intervalEdit->setText(fromStd(twoToneText(TwoToneEdit::Interval, values.interval)));
+    m_loadedIntervalSteps = values.loadedIntervalSteps;
     m_ui->txRiseEdit->setText(fromStd(twoToneText(TwoToneEdit::TxRise, values.txRise)));
     m_ui->shortBeep->setChecked(values.shortBeep);
     for (std::size_t pair = 0; pair < TwoToneEncode::PairCount; ++pair)
@@ -56,6 +57,7 @@ void CTwoToneEncodePage::store(program::CodeplugImage& image) {
     values.secondDelay = value(m_ui->secondDelayEdit, TwoToneEdit::Delay);
     values.longDelay = value(m_ui->longDelayEdit, TwoToneEdit::Delay);
     values.interval = value(m_ui->intervalEdit, TwoToneEdit::Interval);
+    values.loadedIntervalSteps = m_loadedIntervalSteps;
     values.txRise = value(m_ui->txRiseEdit, TwoToneEdit::TxRise);
     values.shortBeep = m_ui->shortBeep->isChecked();
     for (std::size_t pair = 0; pair < TwoToneEncode::PairCount; ++pair)

@@ -3,6 +3,7 @@
 #include "signalling/SignallingPage.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class CTwoToneEncodePage;
@@ -26,4 +27,7 @@ public:
 private:
     std::unique_ptr<Ui::CTwoToneEncodePage> m_ui;
     GridCellEditor* m_cellEditor;
+    // The interval's count of 50 ms steps as loaded, stored again while the edit
+    // still shows it.
+    std::optional<int> m_loadedIntervalSteps;
 };

@@ -40,12 +40,13 @@ TEST(SoftwareInfoLoad, EntriesThatDoNotExistShowTheFirstOne) {
 }
 
 TEST(SoftwareInfoLoad, ImplausibleLimitsShowTheBandsPresets) {
-    // V Section: a V pair outside 136 ... 520 resets all four.
-    EXPECT_EQ(loadSoftwareInfo(withLimits(S::VSection, 100, 174, 400, 480)).limits,
-              (Limits{136, 174, 136, 174}));
-    // The load lets the V pair reach 520, and leaves the other pair alone.
-    EXPECT_EQ(loadSoftwareInfo(withLimits(S::VSection, 140, 500, 400, 480)).limits,
-              (Limits{140, 500, 400, 480}));
+    // V Section: a V pair outside 136 ... 174, or low above high, resets all four.
+    for (const Limits vPair : {Limits{100, 174}, Limits{140, 500}, Limits{170, 150}})
+        EXPECT_EQ(loadSoftwareInfo(withLimits(S::VSection, vPair[0], vPair[1], 400, 480)).limits,
+                  (Limits{136, 174, 136, 174}));
+    // A V pair within the band leaves the other pair alone.
+    EXPECT_EQ(loadSoftwareInfo(withLimits(S::VSection, 140, 150, 400, 480)).limits,
+              (Limits{140, 150, 400, 480}));
     // U Section.
     EXPECT_EQ(loadSoftwareInfo(withLimits(S::USection, 136, 174, 300, 480)).limits,
               (Limits{400, 520, 400, 520}));
@@ -53,6 +54,8 @@ TEST(SoftwareInfoLoad, ImplausibleLimitsShowTheBandsPresets) {
     EXPECT_EQ(loadSoftwareInfo(withLimits(S::UVSection, 130, 174, 350, 480)).limits,
               (Limits{136, 174, 350, 480}));
     EXPECT_EQ(loadSoftwareInfo(withLimits(S::NoBand, 136, 174, 400, 600)).limits,
+              (Limits{136, 174, 400, 520}));
+    EXPECT_EQ(loadSoftwareInfo(withLimits(S::UVSection, 136, 174, 480, 400)).limits,
               (Limits{136, 174, 400, 520}));
     // The program's band limits are those of the block, before the check.
     EXPECT_EQ(loadedBandLimits(withLimits(S::VSection, 100, 174, 400, 480)).vLower, 10000000);

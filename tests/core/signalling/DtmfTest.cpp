@@ -131,7 +131,4 @@ TEST(DtmfCodes, WhatTheEditsTake) {
     EXPECT_FALSE(isDtmfCode("0123456789ABCD*#0", 16));
     EXPECT_FALSE(isDtmfCode("E", 16));
     EXPECT_FALSE(isDtmfCode("a", 16));
-    EXPECT_TRUE(isIdCode("AB 12-X"));
-    EXPECT_FALSE(isIdCode("abc"));
-    EXPECT_FALSE(isIdCode("12345678901"));
 }

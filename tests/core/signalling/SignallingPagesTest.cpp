@@ -130,7 +130,7 @@ TEST(SignallingSettings, SetTakesWhatTheEditorsShowAndRefusesTheRest) {
     const CodeplugImage original = factoryDefaults();
     for (const char* refused :
          {"dtmf.speed=12", "dtmf.first_digit_delay_ms=275", "dtmf.star_hash_time_ms=700",
-          "dtmf.group_code=E", "dtmf.stun_code=E", "dtmf.id_code=abc",
+          "dtmf.group_code=E", "dtmf.stun_code=E", "dtmf.id_code=HELLO",
           "dtmf.call.1=12345678901234567", "twotone.first_delay_s=99.9", "twotone.tx_rise_s=0.37",
           "twotone.encode.1.tone1=abc", "twotone.decode.8.a_tone=", "twotone.interval_s=1"}) {
         const std::string text = refused;

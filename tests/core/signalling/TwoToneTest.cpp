@@ -109,6 +109,25 @@ TEST(TwoToneEncode, StoresTimesClampedAndInFiftyMillisecondSteps) {
     EXPECT_EQ(twoToneText(K::Interval, loadTwoToneEncode(image).interval), "0.1");
 }
 
+TEST(TwoToneEncode, KeepsTheIntervalsFiftyMillisecondStepsUntilItIsChanged) {
+    CodeplugImage image = factoryDefaults();
+    image.set(Timing + 3, 0);
+    image.set(Timing + 4, 3); // 0.15 s
+    storeTwoToneEncode(loadTwoToneEncode(image), image);
+    EXPECT_EQ(u16(image, Timing + 3), 3);
+
+    TwoToneEncode changed = loadTwoToneEncode(image);
+    changed.interval = 2;
+    storeTwoToneEncode(changed, image);
+    EXPECT_EQ(u16(image, Timing + 3), 4);
+
+    // A count beyond 2.0 s is brought into the range as any store brings it.
+    image.set(Timing + 3, 0x01);
+    image.set(Timing + 4, 0x01);
+    storeTwoToneEncode(loadTwoToneEncode(image), image);
+    EXPECT_EQ(u16(image, Timing + 3), 40);
+}
+
 TEST(TwoToneDecode, StoresTheEntryAndTheDerivedBlockOfTheFirstFour) {
     CodeplugImage image = factoryDefaults();
     TwoToneDecode values{10000, 0, 7, 100, 20, 5};

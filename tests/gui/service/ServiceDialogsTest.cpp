@@ -253,7 +253,7 @@ void SoftwareInfoTest::vSectionNarrowsTheGridsBandLimits() {
 void SoftwareInfoTest::leavingALimitRunsItsCheck() {
     program::CodeplugImage image = program::factoryDefaults();
     image.set(0xFD1, SoftwareInfo::VSection);
-    // 140-500 MHz passes the check on loading, not the one on leaving the edit.
+    // 140-500 MHz is no V pair: it shows as the V Section's presets.
     image.set(0xFF0, 0x14);
     image.set(0xFF1, 0x50);
     image.set(0xFF2, 0x00);
@@ -262,10 +262,14 @@ void SoftwareInfoTest::leavingALimitRunsItsCheck() {
     QCOMPARE(state.bandLimits.vUpper, 50000000); // loading sets the program's limits
     QVERIFY(showActive(dialog));
     QLineEdit* low1 = dialog.limitEdit(SoftwareInfo::LowFreq1);
-    QCOMPARE(low1->text(), QStringLiteral("140"));
-    low1->setFocus();
-    dialog.limitEdit(SoftwareInfo::HighFreq1)->setFocus();
+    QLineEdit* high1 = dialog.limitEdit(SoftwareInfo::HighFreq1);
     QCOMPARE(low1->text(), QStringLiteral("136"));
+    QCOMPARE(high1->text(), QStringLiteral("174"));
+    // Leaving an edit runs its check.
+    high1->setFocus();
+    high1->setText(QStringLiteral("180"));
+    low1->setFocus();
+    QCOMPARE(high1->text(), QStringLiteral("174"));
     QCOMPARE(dialog.limitEdit(SoftwareInfo::HighFreq2)->text(), QStringLiteral("174"));
 
     // Cancel stores nothing: the program keeps the limits the dialog loaded.

@@ -109,8 +109,11 @@ void TwoToneDlgTest::encodeGridCellCommitsOnTabSwitch() {
     QTest::keyClick(cells->openEdit(), Qt::Key_Delete); // the text is selected: empties it
     grid->setCurrentCell(4, 0);
     QTest::keyClicks(cells->openEdit(), QStringLiteral("5000")); // over the selected text
+    grid->setCurrentCell(5, 1);
+    QTest::keyClicks(cells->openEdit(), QStringLiteral("1500.5"));
     clickTab(open.tabs(), 1);
     QCOMPARE(grid->item(4, 0)->text(), QStringLiteral("3106.0"));
+    QCOMPARE(grid->item(5, 1)->text(), QStringLiteral("1500.5"));
     const TwoToneEncode encode = loadTwoToneEncode(open.dialog.image());
     QVERIFY(!encode.pairs[0][1]);
     QCOMPARE(encode.pairs[4][0], std::optional<int>(31060));
@@ -121,8 +124,8 @@ void TwoToneDlgTest::keysAndSpinArrows() {
     auto* rise = open.encodeEdit("txRiseEdit");
     rise->setFocus();
     rise->selectAll();
-    QTest::keyClicks(rise, QStringLiteral("0.3")); // the main keyboard's period does nothing
-    QCOMPARE(rise->text(), QStringLiteral("03"));
+    QTest::keyClicks(rise, QStringLiteral("0.3")); // the main keyboard's full stop
+    QCOMPARE(rise->text(), QStringLiteral("0.3"));
     retype(rise, "0");
     QTest::keyClick(rise, Qt::Key_Comma, Qt::KeypadModifier); // a keypad point in any locale
     QTest::keyClicks(rise, QStringLiteral("37"));
