@@ -416,7 +416,7 @@ public:
     }
 
     CsvImport run(std::string_view text) {
-        const DelimitedText csv = readDelimited(text, ',');
+        DelimitedText csv = readDelimited(text, ',');
         if (!csv.readWhole())
             return failed(csv.failureLine, csv.failure);
         if (csv.records.empty())
@@ -426,28 +426,20 @@ public:
                        "文件中没有信道列表：第一行必须是列名（Location,Name,Frequency,...）。"));
         if (!readHeader(csv.records.front()))
             return std::move(m_result);
-        for (std::size_t i = 1; i < csv.records.size(); ++i) {
-            const DelimitedRecord& record = csv.records[i];
-            if (record.fields.size() != csv.records.front().fields.size()) {
-                const std::string line = std::to_string(record.line);
-                const std::string has = std::to_string(record.fields.size());
-                const std::string needs = std::to_string(csv.records.front().fields.size());
-                return failed(record.line,
-                              say("Line " + line + " has " + has +
-                                      " fields where the first line "
-                                      "names " +
-                                      needs + " columns: the file is cut off or damaged.",
-                                  "第 " + line + " 行有 " + has + " 个字段，而第一行有 " + needs +
-                                      " 列：文件不完整或已损坏。"));
-            }
-        }
-        findHighestPower(csv.records);
+        const std::size_t columns = csv.records.front().fields.size();
+        std::vector<const DelimitedRecord*> rows;
         for (std::size_t i = 1; i < csv.records.size(); ++i)
-            takeRow(csv.records[i]);
+            if (fitToHeader(csv.records[i], columns))
+                rows.push_back(&csv.records[i]);
+        findHighestPower(rows);
+        for (const DelimitedRecord* row : rows)
+            takeRow(*row);
         if (m_options.replace)
             for (int row = ChannelTable::FirstRow; row <= LastChannelRow; ++row)
                 if (!m_named.contains(row))
                     m_result.table.setRow(row, ChannelRow{});
+        std::stable_sort(m_result.notes.begin(), m_result.notes.end(),
+                         [](const CsvNote& a, const CsvNote& b) { return a.line < b.line; });
         return std::move(m_result);
     }
 
@@ -484,9 +476,39 @@ private:
         return true;
     }
 
-    void findHighestPower(const std::vector<DelimitedRecord>& records) {
-        for (std::size_t i = 1; i < records.size(); ++i)
-            if (auto watts = milliwatts(RowReader(m_index, records[i]).field(Power)))
+    // Many published lists end every line with a comma, one empty field more than
+    // the first line names: fields beyond the columns are read as absent while they
+    // are empty, and fields a short line lacks as empty. A line whose extra fields
+    // hold text cannot be placed in the columns and is skipped.
+    bool fitToHeader(DelimitedRecord& record, std::size_t columns) {
+        while (record.fields.size() > columns && trimmed(record.fields.back()).empty())
+            record.fields.pop_back();
+        if (record.fields.size() <= columns) {
+            record.fields.resize(columns);
+            return true;
+        }
+        std::string extra, extraZh;
+        for (std::size_t at = columns; at < record.fields.size(); ++at) {
+            if (trimmed(record.fields[at]).empty())
+                continue;
+            extra += (extra.empty() ? "" : ", ") + q(record.fields[at]);
+            extraZh += (extraZh.empty() ? "" : "、") + qz(record.fields[at]);
+        }
+        const std::string count = std::to_string(columns);
+        record.fields.resize(columns);
+        note(record, RowReader(m_index, record).field(Location),
+             {"",
+              "",
+              {0, say("The line holds " + extra + " beyond the " + count +
+                          " columns the first line names; this row is skipped.",
+                      "此行在第一行的 " + count + " 列之外还有 " + extraZh + "；跳过此行。")}},
+             true);
+        return false;
+    }
+
+    void findHighestPower(const std::vector<const DelimitedRecord*>& rows) {
+        for (const DelimitedRecord* row : rows)
+            if (auto watts = milliwatts(RowReader(m_index, *row).field(Power)))
                 m_highestPower = std::max(m_highestPower.value_or(0), *watts);
     }
 

@@ -249,8 +249,7 @@ TEST(ChannelCsv, AFileThatIsNotWholeChangesNothing) {
     const std::string good = Header + "\n2,B,146.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,"
                                       "High,,,,,\n";
     for (const std::string& broken : {
-             good + "3,C,147.5,,0,,88.5,88.5,023,NN,0", // cut off in a row
-             good + "3,\"C,147.5,,0",                   // cut off in a quoted field
+             good + "3,\"C,147.5,,0", // cut off in a quoted field
              good + "3,C\xFF,147.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\n",
              std::string("Location,Name\n1,A\n"), // no Frequency column
              std::string(),
@@ -261,6 +260,27 @@ TEST(ChannelCsv, AFileThatIsNotWholeChangesNothing) {
         EXPECT_EQ(result.rowsTaken, 0);
     }
     EXPECT_EQ(import(good, {}, current).failureLine, 0);
+}
+
+// Published lists end every data line with a comma; some lines are shorter.
+TEST(ChannelCsv, LinesAreFittedToTheColumnsTheFirstLineNames) {
+    const CsvImport result = import("Location,Name,Frequency\r\n"
+                                    "1,A,146.5,\r\n"
+                                    "2,B,147.5, ,,\r\n"
+                                    "3,C\r\n"
+                                    "4,D,145.5,x,,y\r\n"
+                                    "5,E,145.0\r\n");
+    ASSERT_TRUE(result.readWhole()) << result.failure.english;
+    EXPECT_EQ(result.table.text(1, column::RxFrequency), "146.50000");
+    EXPECT_EQ(result.table.text(2, column::Name), "B");
+    EXPECT_EQ(result.table.text(5, column::RxFrequency), "145.00000");
+    EXPECT_EQ(result.table.text(4, column::RxFrequency), "");
+    // The only line skipped is the one whose extra fields hold text; it names them.
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_EQ(result.notes[0].line, 5);
+    EXPECT_NE(reasonText(result.notes[0]).find("\"x\", \"y\""), std::string::npos)
+        << reasonText(result.notes[0]);
+    EXPECT_TRUE(result.notes[0].skipped);
 }
 
 TEST(ChannelCsv, RandomTablesSurviveTheRoundTrip) {
