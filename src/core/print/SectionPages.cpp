@@ -5,6 +5,8 @@
 #include "features/OptionalFeatures.h"
 #include "model/Fields.h"
 #include "model/ImageMap.h"
+#include "signalling/Dtmf.h"
+#include "signalling/TwoTone.h"
 
 #include <charconv>
 
@@ -86,57 +88,45 @@ void PageBuilder::footer(const std::string& owner, int page, int pages) {
 // --- DTMF ----------------------------------------------------------------------
 
 void dtmfPage(PageBuilder& page, const CodeplugImage& image) {
-    using imagemap::Dtmf;
-    const auto bytes = image.bytes();
+    // The values the DTMF dialog shows, in the listing's own words.
+    const signalling::DtmfEncode encode = signalling::loadDtmfEncode(image);
+    const signalling::DtmfDecode decode = signalling::loadDtmfDecode(image);
+    const signalling::DtmfCallList calls = signalling::loadDtmfCallList(image);
     const int c = page.unit();
     const int l = page.line(FontRole::Body);
-    constexpr std::size_t SpeedAt = Dtmf.offset;
-    constexpr std::size_t TimesAt = Dtmf.offset + 1; // delay, first digit, * and #
-    constexpr std::size_t IdCodeAt = Dtmf.offset + 0x10;
-    constexpr std::size_t StunCodeAt = Dtmf.offset + 0x20;
-    constexpr std::size_t CodeLength = 10;
-    constexpr std::size_t FlagsAt = imagemap::FeatureFlags.offset;
-    constexpr std::size_t CallLength = 16;
 
     page.title({"DTMF", {}});
     page.body(6 * c, 4, page.pick({"Encode", "编码"}));
-    // The timing reads as the DTMF dialog shows it: the speed from two bits, each
-    // time from the five low bits of its byte, in steps of 50 ms.
-    constexpr int Speeds[] = {6, 8, 10, 15};
-    line(page, 5, 9 * c, 40 * c, {"DTMF Speed:", "DTMF 速率:"},
-         number(Speeds[f::bits(bytes, SpeedAt, 0, 2)]));
-    const Texts timeLabels{{"First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"},
-                           {"First Digit Time(ms):", "首位数码时间 (毫秒):"},
-                           {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"}};
-    for (int n = 0; n < 3; ++n)
-        line(page, 6 + n, 9 * c, 40 * c, timeLabels[std::size_t(n)],
-             number(int(f::bits(bytes, TimesAt + std::size_t(n), 0, 5)) * 50));
-    line(page, 9, 9 * c, 40 * c, {"Side Tone:", "侧音:"}, f::bit(bytes, FlagsAt, 6) ? "√" : "×");
+    line(page, 5, 9 * c, 40 * c, {"DTMF Speed:", "DTMF 速率:"}, number(encode.speed));
+    line(page, 6, 9 * c, 40 * c, {"First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"},
+         number(encode.firstDigitDelayMs));
+    line(page, 7, 9 * c, 40 * c, {"First Digit Time(ms):", "首位数码时间 (毫秒):"},
+         number(encode.firstDigitTimeMs));
+    line(page, 8, 9 * c, 40 * c, {"* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"},
+         number(encode.starHashTimeMs));
+    line(page, 9, 9 * c, 40 * c, {"Side Tone:", "侧音:"}, encode.sideTone ? "√" : "×");
 
     page.body(6 * c, 11, page.pick({"Decode", "解码"}));
-    line(page, 12, 9 * c, 40 * c, {"ID Code:", "身份码:"}, f::text(bytes, IdCodeAt, CodeLength));
-    const std::uint8_t group = bytes[imagemap::DtmfGroupCode];
+    line(page, 12, 9 * c, 40 * c, {"ID Code:", "身份码:"}, decode.idCode);
+    // The listing writes "Off" in either language.
     line(page, 13, 9 * c, 40 * c, {"Group Code:", "组呼码:"},
-         group == 0xFF ? std::string("Off") : f::text(bytes, imagemap::DtmfGroupCode, 1));
+         signalling::groupCodeText(decode.groupCode, Language::English));
     line(page, 14, 9 * c, 40 * c, {"Stun Activation:", "遥毙激活:"},
-         onOff(page, f::bit(bytes, FlagsAt, 4)));
-    line(page, 15, 9 * c, 40 * c, {"Stun Code:", "遥毙码:"},
-         f::text(bytes, StunCodeAt, CodeLength));
+         onOff(page, decode.stunActivation));
+    line(page, 15, 9 * c, 40 * c, {"Stun Code:", "遥毙码:"}, decode.stunCode);
     line(page, 16, 9 * c, 40 * c, {"Stun Code Response:", "遥毙码回应:"},
-         page.pick(f::bit(bytes, FlagsAt, 5) ? BilingualText{"Tx inbibit", "禁止发射"}
-                                             : BilingualText{"Transceiver inhibit", "禁止收发"}));
+         page.pick(decode.stunType == 0 ? BilingualText{"Tx inbibit", "禁止发射"}
+                                        : BilingualText{"Transceiver inhibit", "禁止收发"}));
 
     page.body(6 * c, 18, page.pick({"CallList", "呼叫列表"}));
     page.body(9 * c, 19, page.pick({"Num", "编号"}));
     page.body(21 * c, 19, page.pick({"FastCallList", "快速呼叫列表"}));
     page.rule(8 * c, 20 * l - 25, 40 * c, 20 * l - 25);
     page.rule(15 * c, 19 * l - 50, 15 * c, 29 * l);
-    for (int i = 1; i <= 9; ++i) {
+    for (int i = 1; i <= int(signalling::DtmfCallList::EntryCount); ++i) {
         const int y = (i + 19) * l + 50;
         page.text(10 * c, y, FontRole::Body, number(i));
-        page.text(18 * c, y, FontRole::Body,
-                  f::text(bytes, imagemap::DtmfCallList.offset + CallLength * std::size_t(i - 1),
-                          CallLength));
+        page.text(18 * c, y, FontRole::Body, calls.calls[std::size_t(i - 1)]);
     }
 }
 
@@ -203,7 +193,7 @@ void optionalPage(PageBuilder& page, const CodeplugImage& image) {
         {{"Back Light Color:", "背光灯颜色:"}, pickAt(colours, v.backLightColor)},
         {{"Display mode:", "显示模式:"}, number(v.displayMode + 1)},
         {{"Key lock:", "键盘锁定:"}, pickAt(keyLocks, v.keyLock)},
-        {{"Priority channel:", "优先信道:"}, offOrNumber(v.priorityChannel, 1)},
+        {{"Priority channel:", "优先信道:"}, number(v.priorityChannel)},
         {{"Scan mode:", "扫描模式:"}, pickAt(scanModes, v.scanMode)},
         {{"Squelch level:", "静噪电平:"}, number(v.squelchLevel)},
         {{"Step:", "步进:"}, v.step >= 0 && v.step < 5 ? steps[v.step] : ""},
@@ -241,64 +231,64 @@ void optionalPage(PageBuilder& page, const CodeplugImage& image) {
 
 namespace {
 
-// A tone as the 2-Tone dialog keeps it: tenths of a hertz, big-endian.
-double toneAt(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return f::u16be(bytes, at) / 10.0;
+// The 2-Tone dialog's values in the listing's formats: tones in 0.1 Hz as
+// "%4.1f", times in 0.1 s as "%2.1f".
+std::string toneText(int tenthsOfHz) {
+    return fixed(tenthsOfHz / 10.0, 4, 1);
+}
+
+std::string tenthsText(int tenths) {
+    return fixed(tenths / 10.0, 2, 1);
 }
 
 } // namespace
 
 void twoToneDecodePage(PageBuilder& page, const CodeplugImage& image) {
-    const auto bytes = image.bytes();
+    using signalling::TwoToneDecode;
     const int c = page.unit();
-    const Texts labels{{"A Tone (Hz):", "A 音 (Hz):"},
-                       {"B Tone (Hz):", "B 音 (Hz):"},
-                       {"The first delay time (s):", "第一音频持续时间 (s):"},
-                       {"The second delay time (s):", "第二音频持续时间 (s)"},
-                       {"Long tone delay time (s):", "长音持续时间 (s):"},
-                       {"Interval time (s):", "音频间隔时间 (s):"}};
-    // Bytes 4 to 7 of an entry are the first, second, interval and long tone
-    // times; the page lists the long tone before the interval.
-    constexpr std::size_t TimeBytes[] = {4, 5, 7, 6};
+    const std::pair<BilingualText, int TwoToneDecode::*> lines[] = {
+        {{"A Tone (Hz):", "A 音 (Hz):"}, &TwoToneDecode::aTone},
+        {{"B Tone (Hz):", "B 音 (Hz):"}, &TwoToneDecode::bTone},
+        {{"The first delay time (s):", "第一音频持续时间 (s):"}, &TwoToneDecode::firstDelay},
+        {{"The second delay time (s):", "第二音频持续时间 (s)"}, &TwoToneDecode::secondDelay},
+        {{"Long tone delay time (s):", "长音持续时间 (s):"}, &TwoToneDecode::longDelay},
+        {{"Interval time (s):", "音频间隔时间 (s):"}, &TwoToneDecode::interval}};
 
     page.title({"2-Tone Decode", "2-Tone 解码"});
-    for (int j = 0; j < int(imagemap::TwoToneDecodeEntryCount); ++j) {
+    for (int j = 0; j < int(TwoToneDecode::EntryCount); ++j) {
+        const TwoToneDecode entry = signalling::loadTwoToneDecode(image, std::size_t(j + 1));
         const int m = j % 2;
         const int r = j / 2;
-        const std::size_t at = imagemap::TwoToneDecodeEntries.offset +
-                               imagemap::TwoToneDecodeEntrySize * std::size_t(j);
         const int labelX = 4 * c + 32 * c * m;
         const int valueX = 26 * c + 32 * c * m;
         page.body(3 * c + 32 * c * m, 4 + 9 * r, "2-Tone " + number(j + 1) + ":");
-        line(page, 5 + 9 * r, labelX, valueX, labels[0], fixed(toneAt(bytes, at), 4, 1));
-        line(page, 6 + 9 * r, labelX, valueX, labels[1], fixed(toneAt(bytes, at + 2), 4, 1));
-        for (int t = 0; t < 4; ++t)
-            line(page, 7 + t + 9 * r, labelX, valueX, labels[std::size_t(2 + t)],
-                 fixed(bytes[at + TimeBytes[t]] / 10.0, 2, 1));
+        for (int n = 0; n < int(std::size(lines)); ++n) {
+            const auto& [label, member] = lines[n];
+            line(page, 5 + n + 9 * r, labelX, valueX, label,
+                 n < 2 ? toneText(entry.*member) : tenthsText(entry.*member));
+        }
     }
 }
 
 void twoToneEncodePage(PageBuilder& page, const CodeplugImage& image) {
-    const auto bytes = image.bytes();
+    const signalling::TwoToneEncode encode = signalling::loadTwoToneEncode(image);
     const int c = page.unit();
     const int l = page.line(FontRole::Body);
-    constexpr std::size_t TimingAt = imagemap::TwoToneEncodeTiming.offset;
     const bool chinese = page.language() == Language::Chinese;
 
     page.title({"2-Tone Encode", "2-Tone 编码"});
-    const Texts delays{{"The first delay time(s):", "第一音频持续时间 (s):"},
-                       {"The second delay time(s):", "第二音频持续时间 (s)"},
-                       {"Long tone delay time(s):", "长音持续时间 (s):"}};
-    for (int n = 0; n < 3; ++n)
-        line(page, 4 + n, 6 * c, 30 * c, delays[std::size_t(n)],
-             fixed(bytes[TimingAt + std::size_t(n)] / 10.0, 2, 1));
+    line(page, 4, 6 * c, 30 * c, {"The first delay time(s):", "第一音频持续时间 (s):"},
+         tenthsText(encode.firstDelay));
+    line(page, 5, 6 * c, 30 * c, {"The second delay time(s):", "第二音频持续时间 (s)"},
+         tenthsText(encode.secondDelay));
+    line(page, 6, 6 * c, 30 * c, {"Long tone delay time(s):", "长音持续时间 (s):"},
+         tenthsText(encode.longDelay));
     line(page, 7, 6 * c, 30 * c, {"Tone interval time(s):", "音频间隔时间 (s):"},
-         fixed(f::u16be(bytes, TimingAt + 3) / 20.0, 2, 1));
+         tenthsText(encode.interval));
     line(page, 8, 6 * c, 30 * c, {"Txrise delay time(s):", "上升发射延迟时间 (s):"},
-         fixed(f::u16be(bytes, TimingAt + 5) / 20.0, 3, 2));
-    // Checked in the dialog whenever the byte is not zero.
+         fixed(encode.txRise / 100.0, 3, 2));
     line(page, 9, 6 * c, 30 * c, {"Short beep tone:", "短哔音:"},
-         page.pick(bytes[TimingAt + 7] != 0 ? BilingualText{"ON", "开"} : Off));
+         page.pick(encode.shortBeep ? BilingualText{"ON", "开"} : Off));
 
     // Two tables side by side: entries 1 to 16 and 17 to 32.
     for (int half = 0; half < 2; ++half) {
@@ -314,16 +304,10 @@ void twoToneEncodePage(PageBuilder& page, const CodeplugImage& image) {
         for (int half = 0; half < 2; ++half) {
             const int entry = i + 16 * half; // 0-based
             const int x = 28 * c * half;
-            const std::size_t at = imagemap::TwoToneEncodeList.offset +
-                                   imagemap::TwoToneEncodeEntrySize * std::size_t(entry);
             page.text(7 * c + x, y, FontRole::Body, number(entry + 1));
-            // An empty cell of the dialog is stored as 0xFFFF.
-            for (int tone = 0; tone < 2; ++tone) {
-                const std::size_t toneAtByte = at + 2 * std::size_t(tone);
-                if (f::u16be(bytes, toneAtByte) != 0xFFFF)
-                    page.text((13 + 10 * tone) * c + x, y, FontRole::Body,
-                              fixed(toneAt(bytes, toneAtByte), 4, 1));
-            }
+            for (int tone = 0; tone < 2; ++tone)
+                if (const auto& cell = encode.pairs[std::size_t(entry)][std::size_t(tone)])
+                    page.text((13 + 10 * tone) * c + x, y, FontRole::Body, toneText(*cell));
         }
     }
 }

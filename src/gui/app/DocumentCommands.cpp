@@ -37,6 +37,22 @@ PrintSession& printSession(const CProgramDoc& doc, QWidget* parent) {
     return session;
 }
 
+// Print, Print Preview and Export PDF list the document as it stands: a cell still
+// being typed into is committed first, as a save commits it. A cell the grid
+// refuses (it has said why) prints nothing.
+void printListing(int id, CProgramDoc& doc, QWidget* parent) {
+    if (!doc.commitPendingEdit())
+        return;
+    PrintSession& session = printSession(doc, parent);
+    const program::print::Listing listing = listingOf(doc, parent);
+    if (id == command::FilePrint)
+        session.print(listing, parent);
+    else if (id == command::FilePrintPreview)
+        session.preview(listing, parent);
+    else
+        session.exportPdf(listing, parent);
+}
+
 // A service dialog hands back what it keeps even after Cancel: what its Read
 // brought from the radio, or what its Write stored, is the radio's now.
 template <class Dialog> void runServiceDialog(Dialog& dialog, CProgramDoc& doc) {
@@ -68,13 +84,9 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const Service
         CKeyAssignDlg::edit(doc, parent);
         return true;
     case command::FilePrint:
-        printSession(doc, parent).print(listingOf(doc, parent), parent);
-        return true;
     case command::FilePrintPreview:
-        printSession(doc, parent).preview(listingOf(doc, parent), parent);
-        return true;
     case command::FileExportPdf:
-        printSession(doc, parent).exportPdf(listingOf(doc, parent), parent);
+        printListing(id, doc, parent);
         return true;
     case command::ExportCsv:
         CsvExchange::exportChannelList(doc, parent);

@@ -88,7 +88,7 @@ TEST(OptionalPage, FollowsTheOptionalFeaturesDialog) {
     const std::pair<const char*, const char*> fresh[] = {
         {"Back Light:", "Auto"},        {"Back Light Color:", "Purple"},
         {"Display mode:", "3"},         {"Key lock:", "Manual"},
-        {"Priority channel:", "Off"},   {"Scan mode:", "Co"},
+        {"Priority channel:", "0"},     {"Scan mode:", "Co"},
         {"Squelch level:", "4"},        {"Step:", "5k"},
         {"Time-out Timer:", "30"},      {"Vox Gain Level:", "Off"},
         {"Voice annunciation:", "Off"}, {"Frequency Mode:", "On"},

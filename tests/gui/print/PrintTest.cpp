@@ -1,4 +1,8 @@
+#include "app/DocumentCommands.h"
+#include "common/CommandIds.h"
 #include "model/FactoryDefaults.h"
+#include "model/ProgramDoc.h"
+#include "model/UserSettings.h"
 #include "print/PageRenderer.h"
 #include "print/PdfExport.h"
 #include "print/PrintListDlg.h"
@@ -83,6 +87,7 @@ private slots:
     void sectionsWithoutPagesAreSaid();
     void exportWritesTheFileWhole();
     void fontsOfTheListingAreInstalled();
+    void printingCommitsTheCellBeingTyped();
 };
 
 // Twelve channels and the first choice of PrintList: Optional and three pages of
@@ -150,6 +155,35 @@ void PrintSessionTest::fontsOfTheListingAreInstalled() {
     const QStringList families = PageRenderer::families();
     QVERIFY(installed.contains(families.at(0)) || installed.contains(families.at(1)));
     QVERIFY(installed.contains(families.at(2)));
+}
+
+// A name typed into the grid and not yet entered belongs in the listing, as it
+// does in a save; a cell the grid refuses stops the printing before it starts.
+void PrintSessionTest::printingCommitsTheCellBeingTyped() {
+    program::ProgramState state;
+    UserSettings settings(QStringLiteral("PrintSessionTest"));
+    CProgramDoc doc(state, settings);
+    doc.initNew();
+    QWidget owner;
+    bool refuse = true;
+    int commits = 0;
+    doc.setPendingEditCommitter([&] {
+        ++commits;
+        return !refuse;
+    });
+    for (int id : {command::FilePrint, command::FilePrintPreview, command::FileExportPdf}) {
+        {
+            ModalAnswerer answers{[](QDialog* dialog) { dialog->reject(); }};
+            QVERIFY(runDocumentCommand(id, doc, &owner));
+            QCOMPARE(answers.seen.size(), 0);
+        }
+        refuse = false;
+        ModalAnswerer answers{[](QDialog* dialog) { dialog->reject(); }};
+        runDocumentCommand(id, doc, &owner);
+        QCOMPARE(answers.seen.size(), 1); // the PrintList dialog, after the commit
+        refuse = true;
+    }
+    QCOMPARE(commits, 6);
 }
 
 GUI_TEST(PrintListTest);
