@@ -41,6 +41,13 @@ foreach(target Program program-cli program-print radio-sim)
     endif()
 endforeach()
 
+# The modules Program loads when first used, found from its own folder.
+foreach(target program-help program-printing)
+    if(TARGET ${target})
+        install(TARGETS ${target} LIBRARY DESTINATION lib/program)
+    endif()
+endforeach()
+
 if(TARGET Program)
     # Built beside the executable; the factory Program.ini comes from the sources,
     # never the build folder's copy that a run has written to.

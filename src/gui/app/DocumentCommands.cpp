@@ -10,7 +10,7 @@
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "model/ProgramDoc.h"
-#include "print/PrintSession.h"
+#include "print/PrintCommands.h"
 #include "service/ParamAdjustDlg.h"
 #include "service/ServicePasswordDlg.h"
 #include "service/SoftwareInfoDlg.h"
@@ -31,26 +31,23 @@ program::print::Listing listingOf(const CProgramDoc& doc, QWidget* parent) {
     return {doc.image(), doc.table(), doc.state().language, owner.toStdString()};
 }
 
-PrintSession& printSession(const CProgramDoc& doc, QWidget* parent) {
-    PrintSession& session = PrintSession::of(parent);
-    session.setMessageCaption(captionFromSettings(doc.state().messageCaption));
-    return session;
-}
-
 // Print, Print Preview and Export PDF list the document as it stands: a cell still
 // being typed into is committed first, as a save commits it. A cell the grid
 // refuses (it has said why) prints nothing.
 void printListing(int id, CProgramDoc& doc, QWidget* parent) {
     if (!doc.commitPendingEdit())
         return;
-    PrintSession& session = printSession(doc, parent);
+    PrintCommands* session = printCommandsOf(parent);
+    if (!session)
+        return;
+    session->setMessageCaption(captionFromSettings(doc.state().messageCaption));
     const program::print::Listing listing = listingOf(doc, parent);
     if (id == command::FilePrint)
-        session.print(listing, parent);
+        session->print(listing, parent);
     else if (id == command::FilePrintPreview)
-        session.preview(listing, parent);
+        session->preview(listing, parent);
     else
-        session.exportPdf(listing, parent);
+        session->exportPdf(listing, parent);
 }
 
 // A service dialog hands back what it keeps even after Cancel: what its Read
@@ -131,5 +128,6 @@ bool runDocumentCommand(int id, CProgramDoc& doc, QWidget* parent, const Service
 }
 
 void runPrintSetup(QWidget* parent) {
-    PrintSession::of(parent).pageSetup(parent);
+    if (PrintCommands* session = printCommandsOf(parent))
+        session->pageSetup(parent);
 }

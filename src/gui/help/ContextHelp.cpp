@@ -3,7 +3,7 @@
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
 #include "help/HelpContexts.h"
-#include "help/HelpViewer.h"
+#include "help/HelpWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,7 +97,7 @@ ContextHelp::Request ContextHelp::requestFor(QWidget* target) {
     QList<QWidget*> path;
     for (QWidget* widget = target; widget; widget = widget->parentWidget()) {
         path.append(widget);
-        if (qobject_cast<HelpViewer*>(widget))
+        if (dynamic_cast<HelpWindow*>(widget))
             return {};
         if (const auto* source = dynamic_cast<const HelpContextSource*>(widget))
             return runFile(source->helpContextFor(target));

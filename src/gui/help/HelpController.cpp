@@ -1,6 +1,8 @@
 #include "help/HelpController.h"
 
-#include "help/HelpViewer.h"
+#include "help/HelpWindow.h"
+
+#include "common/ProgramModule.h"
 
 #include "app/ProgramState.h"
 
@@ -8,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMainWindow>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -28,25 +32,33 @@ HelpController::HelpController(Locator locate, program::Language language, QWidg
 
 HelpController::~HelpController() {
     // Windows of an owner go with it; the others are this object's.
-    for (const QPointer<HelpViewer>& viewer : std::as_const(m_viewers))
+    for (const QPointer<QMainWindow>& viewer : std::as_const(m_viewers))
         delete viewer.data();
     if (m_qtHelpTexts)
         QCoreApplication::removeTranslator(m_qtHelpTexts.get());
 }
 
-HelpViewer* HelpController::viewer(const QString& helpFile) const {
-    return m_viewers.value(helpFile).data();
+HelpWindow* HelpController::viewer(const QString& helpFile) const {
+    return dynamic_cast<HelpWindow*>(m_viewers.value(helpFile).data());
 }
 
-HelpViewer* HelpController::viewerFor(const QString& helpFile) {
-    HelpViewer* existing = viewer(helpFile);
+HelpWindow* HelpController::viewerFor(const QString& helpFile) {
+    HelpWindow* existing = viewer(helpFile);
     // A file that was missing is looked for again at the next request.
     if (existing && (existing->isAvailable() || !QFileInfo::exists(existing->helpFile())))
         return existing;
-    delete existing;
+    if (existing)
+        delete existing->window();
 
-    auto* created = new HelpViewer(m_locate(helpFile), collectionFor(helpFile), m_owner);
-    m_viewers.insert(helpFile, created);
+    QString error;
+    const auto make = reinterpret_cast<MakeHelpWindow>(
+        programmodule::resolve(QString::fromLatin1(HelpModule), MakeHelpWindowSymbol, &error));
+    if (!make) {
+        QMessageBox::warning(m_owner, QString(), tr("The help window cannot be opened: %1").arg(error));
+        return nullptr;
+    }
+    HelpWindow* created = make(m_locate(helpFile), collectionFor(helpFile), m_owner);
+    m_viewers.insert(helpFile, created->window());
     return created;
 }
 
@@ -64,7 +76,10 @@ QString HelpController::collectionFor(const QString& helpFile) const {
 }
 
 void HelpController::showHelp(const QString& helpFile, int context) {
-    HelpViewer* window = viewerFor(helpFile);
+    HelpWindow* help = viewerFor(helpFile);
+    if (!help)
+        return;
+    QMainWindow* window = help->window();
     // Help asked for from a modal dialog would be blocked by it: it comes up over
     // the dialog instead, and the dialog goes on once it is closed.
     const QWidget* modal = QApplication::activeModalWidget();
@@ -74,7 +89,7 @@ void HelpController::showHelp(const QString& helpFile, int context) {
         window->hide();
         window->setWindowModality(modality);
     }
-    window->showContext(context);
+    help->showContext(context);
     window->show();
     window->raise();
     window->activateWindow();

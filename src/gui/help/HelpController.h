@@ -9,7 +9,8 @@
 #include <functional>
 #include <memory>
 
-class HelpViewer;
+class HelpWindow;
+class QMainWindow;
 class QTranslator;
 class QWidget;
 namespace program {
@@ -17,8 +18,8 @@ enum class Language;
 }
 
 // Opens the program's help files at the contexts the program asks for.
-// Each file gets one help window, made on its first request and kept for the
-// run; the help engine's collection lives in a temporary folder of its own. The
+// Each file gets one help window, made on its first request (the help module is
+// loaded then) and kept for the run; the help engine's collection lives in a temporary folder of its own. The
 // help windows' own buttons and labels follow the language of the run.
 class HelpController : public QObject {
     Q_OBJECT
@@ -33,7 +34,7 @@ public:
     ~HelpController() override;
 
     // The window of a help file; null until it was first asked for.
-    HelpViewer* viewer(const QString& helpFile) const;
+    HelpWindow* viewer(const QString& helpFile) const;
 
 public slots:
     // Shows the help window of `helpFile` (a file name) at `context`
@@ -41,12 +42,12 @@ public slots:
     void showHelp(const QString& helpFile, int context);
 
 private:
-    HelpViewer* viewerFor(const QString& helpFile);
+    HelpWindow* viewerFor(const QString& helpFile);
     QString collectionFor(const QString& helpFile) const;
 
     Locator m_locate;
     QPointer<QWidget> m_owner;
     QTemporaryDir m_collections;
     std::unique_ptr<QTranslator> m_qtHelpTexts;
-    QHash<QString, QPointer<HelpViewer>> m_viewers;
+    QHash<QString, QPointer<QMainWindow>> m_viewers;
 };

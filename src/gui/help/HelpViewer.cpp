@@ -251,3 +251,10 @@ void HelpViewer::setNote(const QString& text) {
     m_note->setText(text);
     m_note->setVisible(!text.isEmpty());
 }
+
+// The help module's entry point, resolved by name when help is first asked for.
+extern "C" Q_DECL_EXPORT HelpWindow* programMakeHelpWindow(const QString& helpFile,
+                                                           const QString& collectionFile,
+                                                           QWidget* parent) {
+    return new HelpViewer(helpFile, collectionFile, parent);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpWindow.h"
+
 #include <QHelpLink>
 #include <QList>
 #include <QMainWindow>
@@ -14,7 +16,7 @@ class QTabWidget;
 // the left, the page on the right. It opens at a context number or at the file's
 // first page. When the file cannot be found the window says which file it was
 // looking for, and asks for topics change nothing.
-class HelpViewer : public QMainWindow {
+class HelpViewer : public QMainWindow, public HelpWindow {
     Q_OBJECT
 public:
     // `helpFile` is the path of a compressed help file (.qch); `collectionFile` a
@@ -22,13 +24,14 @@ public:
     // registration and its search index.
     HelpViewer(const QString& helpFile, const QString& collectionFile, QWidget* parent = nullptr);
 
-    bool isAvailable() const { return m_engine != nullptr; }
-    QString helpFile() const { return m_helpFile; }
+    QMainWindow* window() override { return this; }
+    bool isAvailable() const override { return m_engine != nullptr; }
+    QString helpFile() const override { return m_helpFile; }
 
     // Shows the topic of a context (helpcontext::DefaultTopic: the first page of the
     // contents). A context with several topics shows the first and offers the others
     // above the page; one without a topic shows the first page and says so.
-    void showContext(int context);
+    void showContext(int context) override;
     void showUrl(const QUrl& url);
 
     QUrl currentUrl() const;

@@ -115,3 +115,8 @@ void PrintSession::exportPdf(const program::print::Listing& listing, QWidget* pa
                              tr("The PDF file %1 could not be written: %2")
                                  .arg(QDir::toNativeSeparators(path), failure));
 }
+
+// The print module's entry point, resolved by name at the first printing command.
+extern "C" Q_DECL_EXPORT PrintCommands* programPrintSessionOf(QWidget* owner) {
+    return &PrintSession::of(owner);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintCommands.h"
 #include "print/PrintLayout.h"
 
 #include <QObject>
@@ -13,7 +14,7 @@ class QWidget;
 // File > Print, Print Preview, Print Setup and Export PDF. The session keeps one
 // printer for the whole run, as the framework keeps its printer settings: what
 // Print Setup chose stays for the prints that follow.
-class PrintSession : public QObject {
+class PrintSession : public QObject, public PrintCommands {
     Q_OBJECT
 public:
     explicit PrintSession(QObject* parent = nullptr);
@@ -22,16 +23,16 @@ public:
     static PrintSession& of(QWidget* owner);
 
     // PrintList, then the printer dialog and the pages it asks for.
-    void print(const program::print::Listing& listing, QWidget* parent);
+    void print(const program::print::Listing& listing, QWidget* parent) override;
     // PrintList, then the preview of every page.
-    void preview(const program::print::Listing& listing, QWidget* parent);
+    void preview(const program::print::Listing& listing, QWidget* parent) override;
     // The printer's page setup.
-    void pageSetup(QWidget* parent);
+    void pageSetup(QWidget* parent) override;
     // PrintList, then a file name; the PDF has the pages paper would get.
-    void exportPdf(const program::print::Listing& listing, QWidget* parent);
+    void exportPdf(const program::print::Listing& listing, QWidget* parent) override;
 
     // The caption of the session's messages (the "Company" setting).
-    void setMessageCaption(const QString& caption) { m_caption = caption; }
+    void setMessageCaption(const QString& caption) override { m_caption = caption; }
 
     QPrinter& printer() { return m_printer; }
     // The page a PDF is laid out on: Print Setup's choice once made, else the

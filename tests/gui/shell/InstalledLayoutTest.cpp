@@ -89,7 +89,7 @@ void InstalledLayoutTest::packsHelpAndTheUsersSettingsOfAnInstalledProgram() {
 
     // The manual comes from the shared folder too.
     app.requestHelp(helpcontext::DefaultTopic);
-    HelpViewer* viewer = app.help()->viewer(QStringLiteral("enHelp.qch"));
+    HelpWindow* viewer = app.help()->viewer(QStringLiteral("enHelp.qch"));
     QVERIFY(viewer && viewer->isAvailable());
     QCOMPARE(viewer->helpFile(), installed.share + "enHelp.qch");
 }
