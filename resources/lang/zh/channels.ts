@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Sorts %1.</source>
-        <translation>对%1排序。</translation>
+        <translation>对%1 排序。</translation>
     </message>
     <message>
         <source>Sort Channels</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Sets the value in %1.</source>
-        <translation>设置%1的数值。</translation>
+        <translation>设置%1 的数值。</translation>
     </message>
     <message>
         <source>Nothing was changed: channel %1 does not take &quot;%2&quot; as its %3.</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Sets the Tx Frequency of %1.</source>
-        <translation>设置%1的发射频率。</translation>
+        <translation>设置%1 的发射频率。</translation>
     </message>
     <message>
         <source>Nothing was changed: channel %1 would get the Tx Frequency %2.</source>

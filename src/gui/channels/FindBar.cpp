@@ -21,6 +21,7 @@ FindBar::FindBar(QWidget* parent)
     m_edit->setObjectName(QStringLiteral("findEdit"));
     m_edit->setPlaceholderText(tr("Chnnel Name or frequency"));
     m_edit->setClearButtonEnabled(true);
+    m_edit->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('W')) * 24);
     m_edit->installEventFilter(this);
     const auto button = [this](const QString& text, const QString& tip) {
         auto* tool = new QToolButton(this);

@@ -429,8 +429,11 @@ void GridOperations::sortChannels() {
         return;
     std::vector<int> rows = selectedRows();
     std::erase(rows, program::ChannelTable::LastRow); // "Fr" keeps its place
-    // One row, or one cell, is no list to sort: the command sorts the whole table.
-    if (rows.size() < 2) {
+    // One row, or one cell, is no list to sort: the command sorts the whole table
+    // and the cell stays the one selected.
+    const QModelIndex current = m_grid.currentIndex();
+    const bool wholeTable = rows.size() < 2;
+    if (wholeTable) {
         rows.clear();
         for (int row = program::ChannelTable::FirstRow; row <= LastChannelRow; ++row)
             rows.push_back(row);
@@ -442,7 +445,10 @@ void GridOperations::sortChannels() {
     program::ChannelTable table = m_doc.table();
     program::sortRows(table, rows, dialog.key(), dialog.descending());
     change(tr("Sort Channels"), table);
-    selectRows(rows);
+    if (!wholeTable)
+        selectRows(rows);
+    else if (current.isValid())
+        m_grid.selectCells(current, current);
 }
 
 void GridOperations::setValue() {
@@ -455,9 +461,15 @@ void GridOperations::setValue() {
     const int column = current.isValid() ? ChannelTableModel::tableColumn(current)
                                          : program::ChannelTable::FirstColumn;
     const program::Language language = m_doc.state().language;
-    SetValueDlg dialog(tr("Sets the value in %1.").arg(describeRows(rows)), column,
-                       current.isValid() ? current.data(Qt::EditRole).toString() : QString(),
-                       language, &m_grid);
+    // The current cell's text is offered only for cells chosen one by one: whole
+    // rows picked by their numbers name no cell whose value all of them should take.
+    const bool wholeRows = std::all_of(rows.begin(), rows.end(), [this](int row) {
+        return m_grid.selectionModel()->isRowSelected(row - 1, QModelIndex());
+    });
+    const QString text =
+        current.isValid() && !wholeRows ? current.data(Qt::EditRole).toString() : QString();
+    SetValueDlg dialog(tr("Sets the value in %1.").arg(describeRows(rows)), column, text, language,
+                       &m_grid);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int col = dialog.column();
