@@ -92,6 +92,10 @@ int runOffset(const Words& words) {
                                                       document.bandLimits(), Language::English);
     if (result.refused)
         return fail(ExitFailure, "offset: nothing changed: " + describeRefusal(*result.refused));
+    // Rows that hold no channel are most likely a mistyped range.
+    if (result.skipped.size() == rows->size())
+        return fail(ExitFailure, "offset: nothing changed: rows " + line->value("--rows") +
+                                     " hold no channel with an Rx Frequency");
     if (auto failure = document.save(line->positional[0]))
         return fail(ExitFailure, describe(*failure));
     return ExitOk;

@@ -55,6 +55,7 @@ TEST(CliSortAndOffset, ChangeTheFileOrLeaveItUntouched) {
         << refused.err;
     EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
     EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(cli(dir, {"offset", file, "--rows", "50-60", "--plus"}).status, 1);
 
     for (const std::vector<std::string>& usage :
          {std::vector<std::string>{"sort", file, "--by", "power"},

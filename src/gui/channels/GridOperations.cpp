@@ -539,6 +539,9 @@ void GridOperations::repeaterOffset() {
 
 GridOperations::FindResult GridOperations::find(const QString& text, bool forward,
                                                 bool fromCurrent) {
+    // A cell still being typed counts as it will stand.
+    if (!finishEditing())
+        return {};
     const std::vector<program::CellAt> cells =
         program::findCells(m_doc.table(), text.toStdString());
     if (cells.empty())
@@ -566,8 +569,6 @@ GridOperations::FindResult GridOperations::find(const QString& text, bool forwar
         at =
             it == cells.rend() ? cells.size() - 1 : static_cast<std::size_t>(cells.rend() - it) - 1;
     }
-    if (!finishEditing())
-        return {};
     const QModelIndex found = m_grid.model()->index(cells[at].row - 1, cells[at].column - 1);
     m_grid.selectCells(found, found);
     return {static_cast<int>(at) + 1, static_cast<int>(cells.size())};
