@@ -428,11 +428,11 @@ void GridOperations::sortChannels() {
     if (!finishEditing())
         return;
     std::vector<int> rows = selectedRows();
-    std::erase(rows, program::ChannelTable::LastRow); // "Fr" keeps its place
     // One row, or one cell, is no list to sort: the command sorts the whole table
     // and the cell stays the one selected.
     const QModelIndex current = m_grid.currentIndex();
     const bool wholeTable = rows.size() < 2;
+    std::erase(rows, program::ChannelTable::LastRow); // "Fr" keeps its place
     if (wholeTable) {
         rows.clear();
         for (int row = program::ChannelTable::FirstRow; row <= LastChannelRow; ++row)
