@@ -37,6 +37,8 @@ int runChannels(const Words& words);
 int runSaveAs(const Words& words);
 int runEdit(const Words& words);
 int runInfo(const Words& words);
+int runSort(const Words& words);
+int runOffset(const Words& words);
 int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);

@@ -23,6 +23,8 @@ constexpr Verb kVerbs[] = {
     {"save-as", runSaveAs},
     {"edit", runEdit},
     {"info", runInfo},
+    {"sort", runSort},
+    {"offset", runOffset},
     {"read", runRead},
     {"write", runWrite},
     {"service", runService},
@@ -46,6 +48,17 @@ Codeplug files (.dat, exactly 4096 bytes):
                                    apply one grid edit (ROW 1..129, 129 is "Fr";
                                    COLUMN 1..9) and save the file
   info FILE.dat                    band limits, radio type, password, channels in use
+  sort FILE.dat --by rx|tx|name|dec [--descending] [--rows A-B]
+                                   sort the channels of rows A..B (default 1-128) by Rx
+                                   or Tx frequency, name or QT/DQT Dec, and save the
+                                   file; blank channels go last, equal keys keep their
+                                   order, "Fr" (row 129) never moves
+  offset FILE.dat --rows A-B (--plus|--minus) [KHZ]
+                                   set Tx = Rx + or - KHZ for the channels of rows A..B
+                                   and save the file; without KHZ each channel takes
+                                   its band's repeater split (600 kHz at 144-148 MHz,
+                                   5 MHz at 420-450 MHz). A Tx outside both band limits
+                                   changes nothing
   print FILE.dat OUT.pdf [--sections LIST] [--lang en|zh] [--owner TEXT]
                                    the printed listing as a PDF (A4): LIST is some of
                                    dtmf,msk,optional,2tone,channels (default

@@ -32,8 +32,10 @@
 
 CMainFrame::CMainFrame(FrameHost& app)
     : m_app(app), m_title(windowCaption(app.languageSetting("Title"))),
-      m_commands(new CommandActions(
-          app.menus(), {command::ViewToolbar, command::ViewStatusBar, command::ControlBar}, this)),
+      m_commands(new CommandActions(app.menus(),
+                                    {command::ViewToolbar, command::ViewStatusBar,
+                                     command::ControlBar, command::MarkDuplicates},
+                                    this)),
       m_mdiArea(new QMdiArea(this)),
       m_docManager(new CMyDocManager(m_mdiArea, app.state(), &app.settings(), this)) {
     setObjectName(QStringLiteral("MainFrame"));
@@ -61,6 +63,9 @@ CMainFrame::CMainFrame(FrameHost& app)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::releasePackKeys);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
+    // A document opened after View > Mark Duplicates shows its marks too.
+    connect(m_docManager, &CMyDocManager::activeFrameChanged, this,
+            [this] { applyMarkDuplicates(); });
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
     m_docManager->acceptDrops(this);
@@ -133,6 +138,13 @@ void CMainFrame::updateToggleChecks() {
     m_commands->setChecked(command::ViewToolbar, !m_toolBar->isHidden());
     m_commands->setChecked(command::ViewStatusBar, !statusBar()->isHidden());
     m_commands->setChecked(command::ControlBar, !m_navigationBar->isHidden());
+    m_commands->setChecked(command::MarkDuplicates, m_markDuplicates);
+}
+
+void CMainFrame::applyMarkDuplicates() {
+    for (DocumentFrame* frame : m_docManager->frames())
+        if (auto* child = qobject_cast<CChildFrame*>(frame))
+            child->view()->setMarkDuplicates(m_markDuplicates);
 }
 
 // A document window brings the keys of its system menu (Ctrl+W closes it), which
@@ -199,6 +211,12 @@ void CMainFrame::onCommand(int id) {
     case command::DeleteRow:
     case command::MoveUp:
     case command::MoveDown:
+    case command::SortChannels:
+    case command::SetValue:
+    case command::RepeaterOffset:
+    case command::Find:
+    case command::FindNext:
+    case command::FindPrevious:
         if (CProgramView* view = activeView())
             view->handleCommand(id);
         break;
@@ -212,6 +230,11 @@ void CMainFrame::onCommand(int id) {
         break;
     case command::ControlBar:
         toggleNavigationBar();
+        break;
+    case command::MarkDuplicates:
+        m_markDuplicates = !m_markDuplicates;
+        applyMarkDuplicates();
+        updateToggleChecks();
         break;
     case command::Language:
         m_app.chooseLanguage(this);

@@ -52,6 +52,8 @@ public slots:
     // port or open a dialog is disabled, and so is closing the program.
     void setTransferRunning(bool running);
     void toggleNavigationBar();
+    // View > Mark Duplicates holds for every document window.
+    void applyMarkDuplicates();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,4 +82,5 @@ private:
     QSet<QKeySequence> m_packKeys;
     bool m_showingDocumentMenus = false;
     bool m_transferRunning = false;
+    bool m_markDuplicates = false;
 };

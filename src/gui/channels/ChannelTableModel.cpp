@@ -1,6 +1,7 @@
 #include "channels/ChannelTableModel.h"
 
 #include "app/ProgramState.h"
+#include "channels/TableTools.h"
 #include "model/ProgramDoc.h"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QFontInfo>
 
 const QColor ChannelTableModel::FixedTextColour(0, 50, 240);
+const QColor ChannelTableModel::DuplicateColour(255, 221, 170);
 
 namespace {
 
@@ -29,6 +31,7 @@ ChannelTableModel::ChannelTableModel(CProgramDoc& doc, QObject* parent)
     connect(&doc, &CProgramDoc::tableReloaded, this, &ChannelTableModel::reloadAll);
     connect(&doc, &CProgramDoc::tableRowsChanged, this, [this](int first, int last) {
         emit dataChanged(index(first - 1, 0), index(last - 1, columnCount() - 1));
+        refreshDuplicates();
     });
 }
 
@@ -57,6 +60,14 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         if (tableColumn(index) == program::column::Name)
             return nameFont();
         return {};
+    case Qt::BackgroundRole:
+        if (duplicateOf(tableRow(index)) != 0)
+            return DuplicateColour;
+        return {};
+    case Qt::ToolTipRole:
+        if (const int earlier = duplicateOf(tableRow(index)); earlier != 0)
+            return duplicateTip(earlier);
+        return {};
     default:
         return {};
     }
@@ -69,6 +80,11 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
             return QString::fromUtf8(
                 program::ChannelTable::header(tableColumn(section), language()));
         return QString::fromStdString(program::ChannelTable::rowLabel(section + 1));
+    case Qt::ToolTipRole:
+        if (orientation == Qt::Vertical)
+            if (const int earlier = duplicateOf(section + 1); earlier != 0)
+                return duplicateTip(earlier);
+        return {};
     case Qt::ForegroundRole:
         return FixedTextColour;
     case Qt::TextAlignmentRole:
@@ -110,4 +126,35 @@ QString ChannelTableModel::stepName(int tableColumn) const {
 
 void ChannelTableModel::reloadAll() {
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    refreshDuplicates();
+}
+
+QString ChannelTableModel::duplicateTip(int earlierRow) const {
+    return tr("Same Rx Frequency and QT/DQT tones as channel %1")
+        .arg(QString::fromStdString(program::ChannelTable::rowLabel(earlierRow)));
+}
+
+void ChannelTableModel::setMarkDuplicates(bool mark) {
+    if (mark == m_markDuplicates)
+        return;
+    m_markDuplicates = mark;
+    refreshDuplicates();
+}
+
+int ChannelTableModel::duplicateOf(int tableRow) const {
+    if (tableRow < 0 || static_cast<std::size_t>(tableRow) >= m_duplicateOf.size())
+        return 0;
+    return m_duplicateOf[tableRow];
+}
+
+void ChannelTableModel::refreshDuplicates() {
+    std::vector<int> marks =
+        m_markDuplicates ? program::duplicateOf(m_doc.table()) : std::vector<int>{};
+    if (marks == m_duplicateOf)
+        return;
+    m_duplicateOf = std::move(marks);
+    // A change of one channel can mark or unmark any later one.
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::BackgroundRole, Qt::ToolTipRole});
+    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }

@@ -3,6 +3,9 @@
 #include "channels/CellCommit.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+
+#include <vector>
 
 class CProgramDoc;
 
@@ -40,10 +43,23 @@ public:
 
     CProgramDoc& document() const { return m_doc; }
 
+    // Marks the channels whose Rx frequency and both tones equal an earlier
+    // channel's: a background colour and a tooltip naming that channel. The marks
+    // follow every change of the table.
+    void setMarkDuplicates(bool mark);
+    bool marksDuplicates() const { return m_markDuplicates; }
+    // The earlier channel row 1..129 repeats, or 0 (also while not marking).
+    int duplicateOf(int tableRow) const;
+    static const QColor DuplicateColour;
+
     program::Language language() const;
 
 private:
     void reloadAll();
+    void refreshDuplicates();
+    QString duplicateTip(int earlierRow) const;
 
     CProgramDoc& m_doc;
+    bool m_markDuplicates = false;
+    std::vector<int> m_duplicateOf;
 };

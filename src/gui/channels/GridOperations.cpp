@@ -3,6 +3,11 @@
 #include "app/ProgramState.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/Frequency.h"
+#include "channels/RepeaterOffsetDlg.h"
+#include "channels/SetValueDlg.h"
+#include "channels/SortChannelsDlg.h"
+#include "channels/TableTools.h"
 #include "common/CommandIds.h"
 #include "common/StringTable.h"
 #include "exchange/Delimited.h"
@@ -52,6 +57,9 @@ bool GridOperations::handles(int id) {
     case command::DeleteRow:
     case command::MoveUp:
     case command::MoveDown:
+    case command::SortChannels:
+    case command::SetValue:
+    case command::RepeaterOffset:
         return true;
     default:
         return false;
@@ -90,6 +98,15 @@ bool GridOperations::run(int id) {
         return true;
     case command::MoveDown:
         move(+1);
+        return true;
+    case command::SortChannels:
+        sortChannels();
+        return true;
+    case command::SetValue:
+        setValue();
+        return true;
+    case command::RepeaterOffset:
+        repeaterOffset();
         return true;
     default:
         return false;
@@ -380,5 +397,179 @@ QMenu* GridOperations::makeContextMenu(QWidget* parent) {
     add(command::DeleteRow, tr("Delete Ro&w"), "");
     add(command::MoveUp, tr("&Move Up"), "Alt+Up");
     add(command::MoveDown, tr("Move Dow&n"), "Alt+Down");
+    menu->addSeparator();
+    add(command::SortChannels, tr("Sort C&hannels..."), "");
+    add(command::SetValue, tr("Set &Value..."), "");
+    add(command::RepeaterOffset, tr("Repeater O&ffset..."), "");
     return menu;
+}
+
+QString GridOperations::describeRows(const std::vector<int>& rows) const {
+    const auto label = [](int row) {
+        return QString::fromStdString(program::ChannelTable::rowLabel(row));
+    };
+    if (rows.size() == 1)
+        return tr("channel %1").arg(label(rows.front()));
+    if (rows.back() - rows.front() + 1 == static_cast<int>(rows.size()))
+        return tr("channels %1 to %2").arg(label(rows.front()), label(rows.back()));
+    QStringList labels;
+    for (int row : rows)
+        labels << label(row);
+    return tr("%n channel(s): %1", nullptr, static_cast<int>(rows.size()))
+        .arg(labels.join(QStringLiteral(", ")));
+}
+
+QString GridOperations::reasonText(const program::Reason& reason) const {
+    return reason.messageId != 0 ? stringTable(reason.messageId)
+                                 : QString::fromStdString(reason.text.pick(m_doc.state().language));
+}
+
+void GridOperations::sortChannels() {
+    if (!finishEditing())
+        return;
+    std::vector<int> rows = selectedRows();
+    // One row, or one cell, is no list to sort: the command sorts the whole table
+    // and the cell stays the one selected.
+    const QModelIndex current = m_grid.currentIndex();
+    const bool wholeTable = rows.size() < 2;
+    std::erase(rows, program::ChannelTable::LastRow); // "Fr" keeps its place
+    if (wholeTable) {
+        rows.clear();
+        for (int row = program::ChannelTable::FirstRow; row <= LastChannelRow; ++row)
+            rows.push_back(row);
+    }
+    SortChannelsDlg dialog(tr("Sorts %1.").arg(describeRows(rows)), m_doc.state().language,
+                           &m_grid);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    program::ChannelTable table = m_doc.table();
+    program::sortRows(table, rows, dialog.key(), dialog.descending());
+    change(tr("Sort Channels"), table);
+    if (!wholeTable)
+        selectRows(rows);
+    else if (current.isValid())
+        m_grid.selectCells(current, current);
+}
+
+void GridOperations::setValue() {
+    if (!finishEditing())
+        return;
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return;
+    const QModelIndex current = m_grid.currentIndex();
+    const int column = current.isValid() ? ChannelTableModel::tableColumn(current)
+                                         : program::ChannelTable::FirstColumn;
+    const program::Language language = m_doc.state().language;
+    // The current cell's text is offered only for cells chosen one by one: whole
+    // rows picked by their numbers name no cell whose value all of them should take.
+    const bool wholeRows = std::all_of(rows.begin(), rows.end(), [this](int row) {
+        return m_grid.selectionModel()->isRowSelected(row - 1, QModelIndex());
+    });
+    const QString text =
+        current.isValid() && !wholeRows ? current.data(Qt::EditRole).toString() : QString();
+    SetValueDlg dialog(tr("Sets the value in %1.").arg(describeRows(rows)), column, text, language,
+                       &m_grid);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int col = dialog.column();
+    const QString header =
+        QString::fromUtf8(program::ChannelTable::header(col, language)).trimmed();
+    program::ChannelTable table = m_doc.table();
+    const program::ManyRowsResult result = program::setColumn(
+        table, rows, col, dialog.value().toStdString(), m_doc.state().bandLimits, language);
+    if (result.refused) {
+        tell(tr("Nothing was changed: channel %1 does not take \"%2\" as its %3.")
+                 .arg(QString::fromStdString(program::ChannelTable::rowLabel(result.refused->row)),
+                      dialog.value(), header) +
+             QLatin1Char('\n') + reasonText(result.refused->reason));
+        return;
+    }
+    if (!change(tr("Set %1").arg(header), table) && result.skipped.size() == rows.size()) {
+        tell(tr("Nothing was changed: the selection (%1) holds no channel in use. A blank "
+                "channel takes only an Rx Frequency.")
+                 .arg(describeRows(rows)));
+        return;
+    }
+    selectRows(rows);
+}
+
+void GridOperations::repeaterOffset() {
+    if (!finishEditing())
+        return;
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty())
+        return;
+    const program::ChannelTable& current = m_doc.table();
+    // The offset starts as the split the channels share; none when their bands
+    // differ, so that each takes its own.
+    std::set<std::optional<std::int64_t>> splits;
+    for (int row : rows)
+        if (!current.isBlank(row))
+            splits.insert(program::repeaterSplit(
+                program::parseFrequency(current.text(row, program::column::RxFrequency)).value));
+    if (splits.empty()) {
+        tell(tr("Nothing was changed: the selection (%1) holds no channel with an Rx "
+                "Frequency.")
+                 .arg(describeRows(rows)));
+        return;
+    }
+    RepeaterOffsetDlg dialog(tr("Sets the Tx Frequency of %1.").arg(describeRows(rows)),
+                             splits.size() == 1 ? *splits.begin() : std::nullopt, &m_grid);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    program::ChannelTable table = current;
+    const program::ManyRowsResult result =
+        program::applyRepeaterOffset(table, rows, dialog.direction(), dialog.offset(),
+                                     m_doc.state().bandLimits, m_doc.state().language);
+    if (result.refused) {
+        const QString label =
+            QString::fromStdString(program::ChannelTable::rowLabel(result.refused->row));
+        const program::Reason& reason = result.refused->reason;
+        tell(reason.messageId != 0
+                 ? tr("Nothing was changed: channel %1 would get the Tx Frequency %2.")
+                           .arg(label, QString::fromStdString(result.refused->text)) +
+                       QLatin1Char('\n') + reasonText(reason)
+                 : tr("Nothing was changed: channel %1: %2").arg(label, reasonText(reason)));
+        return;
+    }
+    change(tr("Repeater Offset"), table);
+    selectRows(rows);
+}
+
+GridOperations::FindResult GridOperations::find(const QString& text, bool forward,
+                                                bool fromCurrent) {
+    // A cell still being typed counts as it will stand.
+    if (!finishEditing())
+        return {};
+    const std::vector<program::CellAt> cells =
+        program::findCells(m_doc.table(), text.toStdString());
+    if (cells.empty())
+        return {};
+    const QModelIndex current = m_grid.currentIndex();
+    const program::CellAt here = current.isValid()
+                                     ? program::CellAt{ChannelTableModel::tableRow(current),
+                                                       ChannelTableModel::tableColumn(current)}
+                                     : program::CellAt{program::ChannelTable::FirstRow, 0};
+    const auto before = [](const program::CellAt& a, const program::CellAt& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    };
+    std::size_t at = 0;
+    if (forward) {
+        // The first match after the current cell (or on it), else the first of all.
+        const auto it = std::find_if(cells.begin(), cells.end(), [&](const program::CellAt& cell) {
+            return fromCurrent ? !before(cell, here) : before(here, cell);
+        });
+        at = it == cells.end() ? 0 : static_cast<std::size_t>(it - cells.begin());
+    } else {
+        const auto it =
+            std::find_if(cells.rbegin(), cells.rend(), [&](const program::CellAt& cell) {
+                return fromCurrent ? !before(here, cell) : before(cell, here);
+            });
+        at =
+            it == cells.rend() ? cells.size() - 1 : static_cast<std::size_t>(cells.rend() - it) - 1;
+    }
+    const QModelIndex found = m_grid.model()->index(cells[at].row - 1, cells[at].column - 1);
+    m_grid.selectCells(found, found);
+    return {static_cast<int>(at) + 1, static_cast<int>(cells.size())};
 }

@@ -15,7 +15,8 @@ class QPoint;
 
 // The channel table as a table: undo and redo of the document's history, the
 // clipboard (rows or blocks of cells, as tab-separated text that spreadsheets
-// read and write), clearing, and inserting, deleting and moving rows. Every change
+// read and write), clearing, inserting, deleting and moving rows, sorting, setting
+// a column of many rows, repeater offsets, and finding a channel. Every change
 // goes through the table's rules for text from outside and becomes one step of
 // the history. Channel "Fr" never moves.
 class GridOperations : public QObject {
@@ -37,6 +38,16 @@ public:
     // The menu a right click in the grid opens: the Edit commands on the selection.
     QMenu* makeContextMenu(QWidget* parent);
 
+    // Makes the next (or previous) cell whose name or frequency holds `text` the
+    // current one, after the current cell or from it (`fromCurrent`, while the text
+    // is being typed), round the end of the table. Gives the match's place among
+    // all matches (1-based) and their number; 0 and 0 when none matches.
+    struct FindResult {
+        int position = 0;
+        int count = 0;
+    };
+    FindResult find(const QString& text, bool forward, bool fromCurrent);
+
 private:
     void undo(bool forward);
     void cut();
@@ -45,6 +56,9 @@ private:
     void insertRows();
     void deleteRows();
     void move(int delta);
+    void sortChannels();
+    void setValue();
+    void repeaterOffset();
 
     // The selection as one block of cells; none when it is not one rectangle.
     std::optional<program::CellBlock> selectedBlock() const;
@@ -59,6 +73,10 @@ private:
     void selectRows(const std::vector<int>& rows);
     bool change(const QString& stepName, const program::ChannelTable& table);
     void tell(const QString& text);
+    // "channels 3 to 12", "channel 5", "4 channels: 2, 5, 9, 11".
+    QString describeRows(const std::vector<int>& rows) const;
+    // The message for a row that refused a value.
+    QString reasonText(const program::Reason& reason) const;
 
     ChannelGrid& m_grid;
     CProgramDoc& m_doc;

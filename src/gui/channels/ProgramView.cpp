@@ -3,12 +3,14 @@
 #include "app/ProgramState.h"
 #include "channels/ChannelGrid.h"
 #include "channels/ChannelTableModel.h"
+#include "channels/FindBar.h"
 #include "channels/GridOperations.h"
 #include "common/CommandIds.h"
 #include "link/PortSettingDlg.h"
 #include "model/ProgramDoc.h"
 #include "model/UserSettings.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -17,10 +19,13 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     : QWidget(parent), m_doc(doc), m_settings(settings), m_model(new ChannelTableModel(doc, this)),
       m_grid(new ChannelGrid(m_model, doc.state().language, this)),
       m_transfer(new TransferRunner(doc, std::move(portOverrides), this)),
-      m_operations(new GridOperations(*m_grid, doc, this)) {
+      m_operations(new GridOperations(*m_grid, doc, this)), m_findBar(new FindBar(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_grid);
+    m_findBar->hide();
     setFocusProxy(m_grid);
 
     // Each view picks up the port chosen last, by this user, in any run.
@@ -34,6 +39,13 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
     });
+    connect(m_findBar, &FindBar::textEdited, this, [this](const QString& text) {
+        const auto found = m_operations->find(text, true, true);
+        m_findBar->showResult(found.position, found.count);
+    });
+    connect(m_findBar, &FindBar::stepWanted, this,
+            [this](bool forward) { find(forward ? command::FindNext : command::FindPrevious); });
+    connect(m_findBar, &FindBar::closed, m_grid, [this] { m_grid->setFocus(); });
     connect(m_transfer, &TransferRunner::statusMessage, this, &CProgramView::statusMessage);
     connect(m_transfer, &TransferRunner::runningChanged, this, [this](bool running) {
         m_grid->setEnabled(!running);
@@ -60,6 +72,12 @@ bool CProgramView::handleCommand(int id) {
         if (!transferRunning())
             CPortSettingDlg(m_doc.state(), m_settings, m_transfer->portOverrides(), this).exec();
         return true;
+    case command::Find:
+    case command::FindNext:
+    case command::FindPrevious:
+        if (!transferRunning())
+            find(id);
+        return true;
     default:
         if (GridOperations::handles(id)) {
             if (!transferRunning())
@@ -68,6 +86,21 @@ bool CProgramView::handleCommand(int id) {
         }
         return false;
     }
+}
+
+void CProgramView::find(int id) {
+    if (id == command::Find || m_findBar->text().isEmpty()) {
+        m_findBar->open();
+        return;
+    }
+    const auto found = m_operations->find(m_findBar->text(), id != command::FindPrevious, false);
+    m_findBar->showResult(found.position, found.count);
+    if (found.count == 0)
+        QApplication::beep();
+}
+
+void CProgramView::setMarkDuplicates(bool mark) {
+    m_model->setMarkDuplicates(mark);
 }
 
 void CProgramView::hideEvent(QHideEvent* event) {

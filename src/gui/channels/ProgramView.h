@@ -8,11 +8,13 @@ class CProgramDoc;
 class CProgressDlg;
 class ChannelGrid;
 class ChannelTableModel;
+class FindBar;
 class GridOperations;
 class UserSettings;
 
-// The document's window contents: the channel grid, and the commands that work
-// on the document through it (Read and Write with the radio, Port Setting).
+// The document's window contents: the find bar and the channel grid, and the
+// commands that work on the document through it (Read and Write with the radio,
+// Port Setting, the Edit commands, finding).
 class CProgramView : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +31,10 @@ public:
     CProgramDoc& document() const { return m_doc; }
     ChannelGrid* grid() const { return m_grid; }
     GridOperations* operations() const { return m_operations; }
+    FindBar* findBar() const { return m_findBar; }
+
+    // View > Mark Duplicates, for this document's grid.
+    void setMarkDuplicates(bool mark);
     CProgressDlg* progressDialog() const { return m_transfer->progressDialog(); }
     Direction direction() const { return m_transfer->direction(); }
     bool transferRunning() const { return m_transfer->running(); }
@@ -53,10 +59,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Find, Find Next (F3) and Find Previous (Shift+F3): the find bar opens when
+    // there is nothing to find yet.
+    void find(int id);
+
     CProgramDoc& m_doc;
     UserSettings& m_settings;
     ChannelTableModel* m_model;
     ChannelGrid* m_grid;
     TransferRunner* m_transfer;
     GridOperations* m_operations;
+    FindBar* m_findBar;
 };

@@ -30,6 +30,15 @@ inline constexpr int InsertRow = 32960;
 inline constexpr int DeleteRow = 32961;
 inline constexpr int MoveUp = 32962;
 inline constexpr int MoveDown = 32963;
+// Many channels at once: each is one step of the history
+inline constexpr int SortChannels = 32980;
+inline constexpr int SetValue = 32981;
+inline constexpr int RepeaterOffset = 32982;
+// Finding a channel (the find bar over the grid) and marking duplicates (View menu)
+inline constexpr int Find = 32983;
+inline constexpr int FindNext = 32984;
+inline constexpr int FindPrevious = 32985;
+inline constexpr int MarkDuplicates = 32986;
 
 // Channel lists as CSV files (File menu)
 inline constexpr int ImportCsv = 32964;
@@ -86,6 +95,13 @@ inline constexpr std::array All = {
     DeleteRow,
     MoveUp,
     MoveDown,
+    SortChannels,
+    SetValue,
+    RepeaterOffset,
+    Find,
+    FindNext,
+    FindPrevious,
+    MarkDuplicates,
     ImportCsv,
     ExportCsv,
     ChannelInformation,
@@ -111,8 +127,8 @@ inline constexpr std::array All = {
 
 // The commands that stay available while the radio link runs: they only show or
 // hide parts of the main window, or help. Every other command is disabled then.
-inline constexpr std::array AvailableDuringTransfer = {ViewToolbar, ViewStatusBar, ControlBar,
-                                                       HelpTopics, ContextHelp};
+inline constexpr std::array AvailableDuringTransfer = {ViewToolbar,    ViewStatusBar, ControlBar,
+                                                       MarkDuplicates, HelpTopics,    ContextHelp};
 
 constexpr bool availableDuringTransfer(int id) {
     return std::find(AvailableDuringTransfer.begin(), AvailableDuringTransfer.end(), id) !=

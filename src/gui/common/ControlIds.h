@@ -90,6 +90,16 @@ inline constexpr int ImportReplace = 1960;
 inline constexpr int ImportIncludeFr = 1961;
 inline constexpr int ImportReport = 1962;
 
+// Sort Channels, Set Value and Repeater Offset.
+inline constexpr int SortKey = 1970;
+inline constexpr int SortAscending = 1971;
+inline constexpr int SortDescending = 1972;
+inline constexpr int SetValueColumn = 1973;
+inline constexpr int SetValueValue = 1974;
+inline constexpr int OffsetPlus = 1975;
+inline constexpr int OffsetMinus = 1976;
+inline constexpr int OffsetKHz = 1977;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the

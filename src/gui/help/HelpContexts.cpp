@@ -47,7 +47,12 @@ QList<int> all() {
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
              << control::PrintClearAll
              // Import CSV.
-             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
+             << control::ImportReplace << control::ImportIncludeFr
+             << control::ImportReport
+             // The channel tools.
+             << control::SortKey << control::SortAscending << control::SortDescending
+             << control::SetValueColumn << control::SetValueValue << control::OffsetPlus
+             << control::OffsetMinus << control::OffsetKHz;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

@@ -74,3 +74,13 @@ private slots:
     void csvImportShowsItsReportAndAWholeFileOrNothing();
     void exportedListsComeBackAsTheyWere();
 };
+
+class ChannelToolsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sortIsOneStep();
+    void setValueIsOneStepOrNothing();
+    void repeaterOffsetIsOneStep();
+    void findBarStepsThroughNamesAndFrequencies();
+    void duplicateMarksFollowEdits();
+};

@@ -4,6 +4,9 @@
 #include "app/LanguageDlg.h"
 #include "app/LanguagePack.h"
 #include "app/ProgramState.h"
+#include "channels/RepeaterOffsetDlg.h"
+#include "channels/SetValueDlg.h"
+#include "channels/SortChannelsDlg.h"
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
@@ -127,6 +130,16 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
         program::Language::English);
     faults << unreachableControls(&import);
+    SortChannelsDlg sort(QStringLiteral("channels 1 to 128"), shown);
+    faults << unreachableControls(&sort);
+    // Set Value shows an edit box for a frequency and a list for a choice.
+    SetValueDlg frequencyValue(QStringLiteral("channel 1"), program::column::RxFrequency, {},
+                               shown);
+    faults << unreachableControls(&frequencyValue);
+    SetValueDlg choiceValue(QStringLiteral("channel 1"), program::column::Power, {}, shown);
+    faults << unreachableControls(&choiceValue);
+    RepeaterOffsetDlg offset(QStringLiteral("channel 1"), 60000);
+    faults << unreachableControls(&offset);
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});
     faults << unreachableControls(&squelch);
@@ -165,6 +178,10 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     ImportReportDlg import(
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
         program::Language::English);
+    SortChannelsDlg sort(QStringLiteral("channels 1 to 128"), program::Language::English);
+    SetValueDlg setValue(QStringLiteral("channel 1"), program::column::Power, {},
+                         program::Language::English);
+    RepeaterOffsetDlg offset(QStringLiteral("channel 1"), std::nullopt);
     const QList<QPair<QWidget*, int>> ids = {
         {printList.checkBox(Section::Dtmf), control::PrintDtmf},
         {printList.checkBox(Section::Msk), control::PrintMsk},
@@ -184,6 +201,13 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {import.replaceCheck(), control::ImportReplace},
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
+        {sort.keyList(), control::SortKey},
+        {sort.descendingButton(), control::SortDescending},
+        {setValue.columnList(), control::SetValueColumn},
+        {setValue.valueList(), control::SetValueValue},
+        {setValue.valueEdit(), control::SetValueValue},
+        {offset.minusButton(), control::OffsetMinus},
+        {offset.offsetEdit(), control::OffsetKHz},
     };
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});

@@ -171,6 +171,9 @@ void LanguagePackTest::theShippedPacksCarryTheSameCommands() {
                                        {"Ctrl+V", 57637},
                                        {"Alt+Up", 32962},
                                        {"Alt+Down", 32963},
+                                       {"Ctrl+F", 32983},
+                                       {"F3", 32984},
+                                       {"Shift+F3", 32985},
                                        {"F1", 57670}}));
 }
 
