@@ -62,12 +62,26 @@ QMessageBox::Icon iconOf(program::MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The header of the row labels. Its width is the grid's to set (applyColumnWidths
+// fixes it), so its size hint need not measure the 129 labels each time the grid
+// lays itself out, which it does several times before the first window shows.
+class RowHeader final : public QHeaderView {
+public:
+    explicit RowHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
+        // As the table view's own header: a click selects the row.
+        setSectionsClickable(true);
+        setHighlightSections(true);
+    }
+    QSize sizeHint() const override { return {minimumWidth(), defaultSectionSize()}; }
+};
+
 } // namespace
 
 ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, QWidget* parent)
     : QTableView(parent), m_model(model), m_editors(new ChannelEditors(language, this)),
       m_language(language) {
     setObjectName(QStringLiteral("channelGrid"));
+    setVerticalHeader(new RowHeader(this));
     setModel(model);
     setItemDelegate(m_editors);
     setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | AnyKeyPressed |

@@ -19,13 +19,11 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     : QWidget(parent), m_doc(doc), m_settings(settings), m_model(new ChannelTableModel(doc, this)),
       m_grid(new ChannelGrid(m_model, doc.state().language, this)),
       m_transfer(new TransferRunner(doc, std::move(portOverrides), this)),
-      m_operations(new GridOperations(*m_grid, doc, this)), m_findBar(new FindBar(this)) {
+      m_operations(new GridOperations(*m_grid, doc, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_findBar);
     layout->addWidget(m_grid);
-    m_findBar->hide();
     setFocusProxy(m_grid);
 
     // Each view picks up the port chosen last, by this user, in any run.
@@ -39,13 +37,6 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
     });
-    connect(m_findBar, &FindBar::textEdited, this, [this](const QString& text) {
-        const auto found = m_operations->find(text, true, true);
-        m_findBar->showResult(found.position, found.count);
-    });
-    connect(m_findBar, &FindBar::stepWanted, this,
-            [this](bool forward) { find(forward ? command::FindNext : command::FindPrevious); });
-    connect(m_findBar, &FindBar::closed, m_grid, [this] { m_grid->setFocus(); });
     connect(m_transfer, &TransferRunner::statusMessage, this, &CProgramView::statusMessage);
     connect(m_transfer, &TransferRunner::runningChanged, this, [this](bool running) {
         m_grid->setEnabled(!running);
@@ -88,7 +79,26 @@ bool CProgramView::handleCommand(int id) {
     }
 }
 
+// The find bar above the grid is made at the first Find, so a start does not
+// pay for it.
+FindBar* CProgramView::findBar() {
+    if (m_findBar)
+        return m_findBar;
+    m_findBar = new FindBar(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_findBar);
+    m_findBar->hide();
+    connect(m_findBar, &FindBar::textEdited, this, [this](const QString& text) {
+        const auto found = m_operations->find(text, true, true);
+        m_findBar->showResult(found.position, found.count);
+    });
+    connect(m_findBar, &FindBar::stepWanted, this,
+            [this](bool forward) { find(forward ? command::FindNext : command::FindPrevious); });
+    connect(m_findBar, &FindBar::closed, m_grid, [this] { m_grid->setFocus(); });
+    return m_findBar;
+}
+
 void CProgramView::find(int id) {
+    findBar();
     if (id == command::Find || m_findBar->text().isEmpty()) {
         m_findBar->open();
         return;

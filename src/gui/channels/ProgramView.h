@@ -31,7 +31,8 @@ public:
     CProgramDoc& document() const { return m_doc; }
     ChannelGrid* grid() const { return m_grid; }
     GridOperations* operations() const { return m_operations; }
-    FindBar* findBar() const { return m_findBar; }
+    // The find bar, made when first asked for.
+    FindBar* findBar();
 
     // View > Mark Duplicates, for this document's grid.
     void setMarkDuplicates(bool mark);
@@ -69,5 +70,5 @@ private:
     ChannelGrid* m_grid;
     TransferRunner* m_transfer;
     GridOperations* m_operations;
-    FindBar* m_findBar;
+    FindBar* m_findBar = nullptr;
 };

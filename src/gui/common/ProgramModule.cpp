@@ -22,11 +22,11 @@ QFunctionPointer resolve(const QString& name, const char* symbol, QString* error
         reason = library.errorString();
     }
     if (error)
-        *error = reason.isEmpty() ? QCoreApplication::translate("ProgramModule",
-                                                                "%1 was not found beside the "
-                                                                "program nor in %2.")
-                                        .arg(file, folder + QStringLiteral("/../lib/program"))
-                                  : reason;
+        *error = reason.isEmpty()
+                     ? QCoreApplication::translate("ProgramModule", "%1 was not found beside the "
+                                                                    "program nor in %2.")
+                           .arg(file, folder + QStringLiteral("/../lib/program"))
+                     : reason;
     return nullptr;
 }
 

@@ -54,7 +54,8 @@ HelpWindow* HelpController::viewerFor(const QString& helpFile) {
     const auto make = reinterpret_cast<MakeHelpWindow>(
         programmodule::resolve(QString::fromLatin1(HelpModule), MakeHelpWindowSymbol, &error));
     if (!make) {
-        QMessageBox::warning(m_owner, QString(), tr("The help window cannot be opened: %1").arg(error));
+        QMessageBox::warning(m_owner, QString(),
+                             tr("The help window cannot be opened: %1").arg(error));
         return nullptr;
     }
     HelpWindow* created = make(m_locate(helpFile), collectionFor(helpFile), m_owner);

@@ -19,8 +19,8 @@ enum class Language;
 
 // Opens the program's help files at the contexts the program asks for.
 // Each file gets one help window, made on its first request (the help module is
-// loaded then) and kept for the run; the help engine's collection lives in a temporary folder of its own. The
-// help windows' own buttons and labels follow the language of the run.
+// loaded then) and kept for the run; the help engine's collection lives in a temporary folder of
+// its own. The help windows' own buttons and labels follow the language of the run.
 class HelpController : public QObject {
     Q_OBJECT
 public:

@@ -253,8 +253,7 @@ void HelpViewer::setNote(const QString& text) {
 }
 
 // The help module's entry point, resolved by name when help is first asked for.
-extern "C" Q_DECL_EXPORT HelpWindow* programMakeHelpWindow(const QString& helpFile,
-                                                           const QString& collectionFile,
-                                                           QWidget* parent) {
+extern "C" Q_DECL_EXPORT HelpWindow*
+programMakeHelpWindow(const QString& helpFile, const QString& collectionFile, QWidget* parent) {
     return new HelpViewer(helpFile, collectionFile, parent);
 }

@@ -162,8 +162,7 @@ void HelpViewerTest::oneWindowPerFileAndNeverBlockedByADialog() {
         QFile::copy(builtHelpFile("chHelp.qch"), folder.filePath(QStringLiteral("chHelp.qch"))));
     help.showHelp(QStringLiteral("chHelp.qch"), 2132);
     QVERIFY(viewer("chHelp.qch")->isAvailable());
-    QCOMPARE(viewer("chHelp.qch")->currentUrl().fragment(),
-             QStringLiteral("decode"));
+    QCOMPARE(viewer("chHelp.qch")->currentUrl().fragment(), QStringLiteral("decode"));
 
     // Help asked for from a modal dialog comes up over it, not behind its block.
     QDialog dialog;
