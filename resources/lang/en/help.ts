@@ -2,6 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>HelpController</name>
+    <message>
+        <source>The help window cannot be opened: %1</source>
+        <translation>The help window cannot be opened: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 was not found beside the program nor in %2.</source>
+        <translation>%1 was not found beside the program nor in %2.</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Help</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Printing cannot be started: %1</source>
+        <translation>Printing cannot be started: %1</translation>
+    </message>
+</context>
+<context>
     <name>PrintListDlg</name>
     <message>
         <source>PrintList</source>

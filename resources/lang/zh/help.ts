@@ -2,6 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>HelpController</name>
+    <message>
+        <source>The help window cannot be opened: %1</source>
+        <translation>无法打开帮助窗口：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 was not found beside the program nor in %2.</source>
+        <translation>在程序所在的文件夹和 %2 中都找不到 %1。</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Help</source>

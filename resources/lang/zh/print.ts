@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Printing cannot be started: %1</source>
+        <translation>无法开始打印：%1</translation>
+    </message>
+</context>
+<context>
     <name>PrintListDlg</name>
     <message>
         <source>PrintList</source>
