@@ -85,6 +85,12 @@ inline constexpr int SideKeyEmergency = 1077;
 inline constexpr int SideKey1750 = 1078;
 inline constexpr int SideKeySquelchOff = 1079;
 
+// Connection Check: the port to check, the findings, Check Again and Copy Report.
+inline constexpr int ConnectionPort = 1970;
+inline constexpr int ConnectionFindings = 1971;
+inline constexpr int ConnectionCheckAgain = 1972;
+inline constexpr int ConnectionCopyReport = 1973;
+
 // Import CSV: the two options and the list of rows skipped or changed.
 inline constexpr int ImportReplace = 1960;
 inline constexpr int ImportIncludeFr = 1961;

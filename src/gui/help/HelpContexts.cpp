@@ -47,7 +47,11 @@ QList<int> all() {
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
              << control::PrintClearAll
              // Import CSV.
-             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
+             << control::ImportReplace << control::ImportIncludeFr
+             << control::ImportReport
+             // Connection Check.
+             << control::ConnectionPort << control::ConnectionFindings
+             << control::ConnectionCheckAgain << control::ConnectionCopyReport;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

@@ -74,3 +74,11 @@ private slots:
     void csvImportShowsItsReportAndAWholeFileOrNothing();
     void exportedListsComeBackAsTheyWere();
 };
+
+class ConnectionCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowsComeInAndTheReportCanBeCopied();
+    void closingWhileTheRadioIsAskedEndsTheProbe();
+    void aFailedOpenOffersTheCheckOnThePortThatFailed();
+};

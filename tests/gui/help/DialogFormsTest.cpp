@@ -12,6 +12,7 @@
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "help/ContextHelp.h"
+#include "link/ConnectionCheckDlg.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
@@ -99,6 +100,9 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     CPortSettingDlg port(state, settings, {});
     faults << unreachableControls(&port);
 
+    CConnectionCheckDlg check(state, {}, "/dev/no-such-serial-port");
+    faults << unreachableControls(&check);
+
     CProgressDlg progress;
     progress.open(QStringLiteral("Read Data"));
     faults << unreachableControls(&progress);
@@ -161,6 +165,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     CProgressDlg progress;
     LanguageDlg choice(program::Language::English);
     PrintListDlg printList;
+    CConnectionCheckDlg check(state, {}, "/dev/no-such-serial-port");
     using program::print::Section;
     ImportReportDlg import(
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
@@ -184,6 +189,10 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {import.replaceCheck(), control::ImportReplace},
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
+        {check.portList(), control::ConnectionPort},
+        {check.findingsTree(), control::ConnectionFindings},
+        {check.checkAgainButton(), control::ConnectionCheckAgain},
+        {check.copyReportButton(), control::ConnectionCopyReport},
     };
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});
