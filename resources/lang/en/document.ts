@@ -64,6 +64,26 @@ The file could not be written: %2</translation>
         <source>Port</source>
         <translation>Port</translation>
     </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>&amp;Find Radio</translation>
+    </message>
+    <message>
+        <source>Looking for a radio on the USB serial ports...</source>
+        <translation>Looking for a radio on the USB serial ports...</translation>
+    </message>
+    <message>
+        <source>No radio answered on the USB serial ports.</source>
+        <translation>No radio answered on the USB serial ports.</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1, which none of COM1-COM16 opens.</source>
+        <translation>A radio answers on %1, which none of COM1-COM16 opens.</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2).</source>
+        <translation>A radio answers on %1 (COM%2).</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>

@@ -64,6 +64,26 @@ The file could not be written: %2</source>
         <source>Port</source>
         <translation>端口</translation>
     </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>查找对讲机(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Looking for a radio on the USB serial ports...</source>
+        <translation>正在各 USB 串口上查找对讲机...</translation>
+    </message>
+    <message>
+        <source>No radio answered on the USB serial ports.</source>
+        <translation>各 USB 串口上都没有对讲机应答。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1, which none of COM1-COM16 opens.</source>
+        <translation>对讲机在 %1 上应答,但 COM1-COM16 都不打开它。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2).</source>
+        <translation>对讲机在 %1(COM%2)上应答。</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>

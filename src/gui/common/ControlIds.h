@@ -26,6 +26,8 @@ inline constexpr int LanguageChinese = 1077;
 
 // Port Setting: port n's button has the id FirstPortButton - 1 + n.
 inline constexpr int FirstPortButton = 1007;
+// Port Setting's Find Radio.
+inline constexpr int FindRadio = 1974;
 
 // The question about unsaved changes: Save, Discard and Cancel all lead to the
 // topic that explains the three answers. It is a message box with no control ids

@@ -51,7 +51,8 @@ QList<int> all() {
              << control::ImportReport
              // Connection Check.
              << control::ConnectionPort << control::ConnectionFindings
-             << control::ConnectionCheckAgain << control::ConnectionCopyReport;
+             << control::ConnectionCheckAgain << control::ConnectionCopyReport
+             << control::FindRadio;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

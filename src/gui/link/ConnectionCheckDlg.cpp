@@ -280,14 +280,15 @@ void CConnectionCheckDlg::done(int result) {
 }
 
 std::optional<diagnosis::DeviceFacts>
-CConnectionCheckDlg::findRadio(const program::PortOverrides& overrides,
+CConnectionCheckDlg::findRadio(const std::vector<std::string>& devices,
+                               const program::PortOverrides& overrides,
                                program::LinkFactory linkFactory) {
     std::optional<diagnosis::DeviceFacts> found;
     std::atomic<bool> done{false};
     std::thread worker([&] {
         const program::LinkFactory factory = orSerialPort(std::move(linkFactory));
         const diagnosis::SystemView system = diagnosis::SystemView::live();
-        for (const std::string& device : diagnosis::usbSerialPorts(system)) {
+        for (const std::string& device : devices) {
             diagnosis::ProbeHost host;
             const auto link = factory();
             const auto port = diagnosis::checkPort(system, *link, host, device, overrides);

@@ -39,11 +39,12 @@ public:
                         QWidget* parent = nullptr);
     ~CConnectionCheckDlg() override;
 
-    // The radio part of the check over every USB serial port, on a worker thread: what
-    // the first port where a radio answered is, or nothing. Runs events meanwhile, so
-    // the windows keep painting.
+    // The check over `devices`, one after the other on a worker thread, until a radio
+    // answers: what that port is, or nothing. Runs events meanwhile, so the windows
+    // keep painting.
     static std::optional<program::diagnosis::DeviceFacts>
-    findRadio(const program::PortOverrides& overrides, program::LinkFactory linkFactory = {});
+    findRadio(const std::vector<std::string>& devices, const program::PortOverrides& overrides,
+              program::LinkFactory linkFactory = {});
 
     bool running() const { return m_worker.joinable(); }
     // The report Copy Report puts on the clipboard.

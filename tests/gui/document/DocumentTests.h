@@ -62,6 +62,7 @@ class PortSettingTest : public QObject {
 private slots:
     void buttonsShowDevicesAndOnlyOpenablePortsAreEnabled();
     void okStoresTheChoiceForTheNextConnection();
+    void findRadioChecksThePortWhereARadioAnswers();
 };
 
 class ChannelListTest : public QObject {

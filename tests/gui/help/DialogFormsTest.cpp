@@ -186,6 +186,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
+        {port.findRadioButton(), control::FindRadio},
         {import.replaceCheck(), control::ImportReplace},
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
