@@ -84,6 +84,10 @@ The file could not be written: %2</translation>
         <source>A radio answers on %1 (COM%2).</source>
         <translation>A radio answers on %1 (COM%2).</translation>
     </message>
+    <message>
+        <source>A radio answers on %1 (COM%2); open this window again to choose it.</source>
+        <translation>A radio answers on %1 (COM%2); open this window again to choose it.</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>

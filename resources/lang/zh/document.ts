@@ -84,6 +84,10 @@ The file could not be written: %2</source>
         <source>A radio answers on %1 (COM%2).</source>
         <translation>对讲机在 %1(COM%2)上应答。</translation>
     </message>
+    <message>
+        <source>A radio answers on %1 (COM%2); open this window again to choose it.</source>
+        <translation>对讲机在 %1(COM%2)上应答;请重新打开本窗口再选择它。</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>

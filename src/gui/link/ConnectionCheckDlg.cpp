@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -99,6 +100,10 @@ CConnectionCheckDlg::CConnectionCheckDlg(const program::ProgramState& state,
     m_ui->findingsTree->setAccessibleName(m_ui->findingsLabel->text().remove(QLatin1Char('&')));
     fillPortList(device);
     connect(m_ui->checkAgainButton, &QPushButton::clicked, this, &CConnectionCheckDlg::startCheck);
+    // Another port chosen is checked at once (once the running check has ended, Check
+    // Again does it).
+    connect(m_ui->portList, &QComboBox::currentIndexChanged, this,
+            &CConnectionCheckDlg::startCheck);
     connect(m_ui->copyReportButton, &QPushButton::clicked, this, &CConnectionCheckDlg::copyReport);
     startCheck();
 }

@@ -89,9 +89,17 @@ void CPortSettingDlg::findRadio() {
     }
     const QString where = QString::fromStdString(found->device);
     QAbstractButton* button = portButton(found->portNumber);
-    if (!button || !button->isEnabled()) {
+    if (!button) {
         m_ui->findStatus->setText(
             tr("A radio answers on %1, which none of COM1-COM16 opens.").arg(where));
+        return;
+    }
+    // A port that would not open when the window opened stays as it was shown.
+    if (!button->isEnabled()) {
+        m_ui->findStatus->setText(
+            tr("A radio answers on %1 (COM%2); open this window again to choose it.")
+                .arg(where)
+                .arg(found->portNumber));
         return;
     }
     button->setChecked(true);
