@@ -6,7 +6,6 @@
 #include <fstream>
 #include <iterator>
 
-#include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -58,8 +57,12 @@ bool names(const std::string& line, const std::string& attribute, const std::str
 UserIdentity UserIdentity::ofThisProcess() {
     UserIdentity user;
     user.uid = ::geteuid();
-    if (const passwd* entry = ::getpwuid(user.uid))
-        user.name = entry->pw_name;
+    // The reentrant form: the desktop program looks from its worker thread too.
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16 * 1024);
+    if (::getpwuid_r(user.uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        user.name = found->pw_name;
     else
         user.name = std::to_string(user.uid);
     const int count = ::getgroups(0, nullptr);
