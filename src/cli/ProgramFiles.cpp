@@ -2,6 +2,8 @@
 
 #include "Verbs.h"
 
+#include "app/IniFile.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -12,13 +14,24 @@
 
 namespace program::cli {
 
+PortOverrides overridesOfProgramSettings() {
+    const auto ini = programPaths().settingsToRead();
+    std::error_code ec;
+    if (ini.empty() || !std::filesystem::is_regular_file(ini, ec))
+        return {};
+    IniFile settings;
+    if (!settings.Load(ini))
+        return {};
+    return portOverridesFrom(settings);
+}
+
 ProgramPaths programPaths() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return locateProgramFiles(ec ? std::filesystem::path() : exe, userConfigFolder());
 }
 
-int printVersion() {
+std::string settingsInUse() {
     const ProgramPaths paths = programPaths();
     const std::filesystem::path settings = paths.settingsToRead();
     std::string where;
@@ -31,7 +44,15 @@ int printVersion() {
                 paths.settingsFile.string() + " from it at its first start)";
     else
         where = "none (looked for " + paths.settingsFile.string() + ")";
-    std::printf("program-cli %s\nsettings: %s\n", PROGRAM_VERSION, where.c_str());
+    return where;
+}
+
+std::string programVersion() {
+    return PROGRAM_VERSION;
+}
+
+int printVersion() {
+    std::printf("program-cli %s\nsettings: %s\n", PROGRAM_VERSION, settingsInUse().c_str());
     return ExitOk;
 }
 

@@ -42,6 +42,7 @@ int runOffset(const Words& words);
 int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
+int runDoctor(const Words& words);
 int runPrint(const Words& words);
 int runExportCsv(const Words& words);
 int runImportCsv(const Words& words);

@@ -28,6 +28,7 @@ constexpr Verb kVerbs[] = {
     {"read", runRead},
     {"write", runWrite},
     {"service", runService},
+    {"doctor", runDoctor},
     {"settings", runSettings},
     {"set", runSet},
     {"diff", runDiff},
@@ -101,6 +102,15 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    is taken for sql; params needs the service code; a
                                    write sends the values as the window stores them and
                                    saves FILE.dat with them when they differ
+  doctor [--port DEVICE | --port-number N] [--report FILE]
+                                   check why the cable does not talk: the device, who
+                                   may open it, who holds it, then wake and identify the
+                                   radio twice (nothing is read or written). Without a
+                                   port, every USB serial port (ttyUSB*, ttyACM*). One
+                                   line per check: ok, problem or -, then the finding; a
+                                   problem's fix indented under it. --report writes a
+                                   report to send with a request for help. Exit 0 when a
+                                   radio answered, 1 when none did, 2 usage error
 Radio options: --log-traffic FILE  log every byte each way with a timestamp
 
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,

@@ -200,3 +200,24 @@ TEST_F(CliRadio, MissingPortIsOneClearFailure) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(std::filesystem::exists(file("out.dat")));
 }
+
+TEST_F(CliRadio, DoctorFindsTheRadioWritesItsReportAndSaysWhenNoneAnswers) {
+    startRadio();
+    auto run = cli({"doctor", "--port", port(), "--report", file("report.txt")});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("\nok      A radio answers: model U, 136-174 MHz.\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\nA radio answers on " + port() + ".\n"), std::string::npos);
+    const std::string report = testsupport::slurp(file("report.txt"));
+    EXPECT_NE(report.find("version: "), std::string::npos);
+    EXPECT_NE(report.find("> 4D 02"), std::string::npos) << report;
+
+    run = cli({"doctor", "--port", file("no-such-port")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("problem " + file("no-such-port") + " does not exist"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\n        Plug the cable in"), std::string::npos);
+    EXPECT_EQ(cli({"doctor", "extra"}).status, 2);
+    EXPECT_EQ(cli({"doctor", "--port", port(), "--port-number", "1"}).status, 2);
+}

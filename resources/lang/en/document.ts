@@ -64,6 +64,30 @@ The file could not be written: %2</translation>
         <source>Port</source>
         <translation>Port</translation>
     </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>&amp;Find Radio</translation>
+    </message>
+    <message>
+        <source>Looking for a radio on the USB serial ports...</source>
+        <translation>Looking for a radio on the USB serial ports...</translation>
+    </message>
+    <message>
+        <source>No radio answered on the USB serial ports.</source>
+        <translation>No radio answered on the USB serial ports.</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1, which none of COM1-COM16 opens.</source>
+        <translation>A radio answers on %1, which none of COM1-COM16 opens.</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2).</source>
+        <translation>A radio answers on %1 (COM%2).</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2); open this window again to choose it.</source>
+        <translation>A radio answers on %1 (COM%2); open this window again to choose it.</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>
@@ -132,6 +156,72 @@ The file could not be written: %2</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectionCheckDlg</name>
+    <message>
+        <source>Connection Check</source>
+        <translation>Connection Check</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Findings:</source>
+        <translation>&amp;Findings:</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>Check &amp;Again</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>&amp;Copy Report</translation>
+    </message>
+    <message>
+        <source>All USB serial ports</source>
+        <translation>All USB serial ports</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>Checking...</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problem</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>not applicable</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>The check was stopped.</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1.</source>
+        <translation>A radio answers on %1.</translation>
+    </message>
+    <message>
+        <source>No radio answered.</source>
+        <translation>No radio answered.</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard, ready to paste into a request for help.</source>
+        <translation>The report is on the clipboard, ready to paste into a request for help.</translation>
+    </message>
+</context>
+<context>
+    <name>GuiTransferHost</name>
+    <message>
+        <source>Check Connection...</source>
+        <translation>Check Connection...</translation>
     </message>
 </context>
 </TS>

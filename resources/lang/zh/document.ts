@@ -64,6 +64,30 @@ The file could not be written: %2</source>
         <source>Port</source>
         <translation>端口</translation>
     </message>
+    <message>
+        <source>&amp;Find Radio</source>
+        <translation>查找对讲机(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Looking for a radio on the USB serial ports...</source>
+        <translation>正在各 USB 串口上查找对讲机...</translation>
+    </message>
+    <message>
+        <source>No radio answered on the USB serial ports.</source>
+        <translation>各 USB 串口上都没有对讲机应答。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1, which none of COM1-COM16 opens.</source>
+        <translation>对讲机在 %1 上应答,但 COM1-COM16 都不打开它。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2).</source>
+        <translation>对讲机在 %1(COM%2)上应答。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1 (COM%2); open this window again to choose it.</source>
+        <translation>对讲机在 %1(COM%2)上应答;请重新打开本窗口再选择它。</translation>
+    </message>
 </context>
 <context>
     <name>TransferRunner</name>
@@ -132,6 +156,72 @@ The file could not be written: %2</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CConnectionCheckDlg</name>
+    <message>
+        <source>Connection Check</source>
+        <translation>连接检查</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>端口(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Findings:</source>
+        <translation>检查结果(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>再检查一次(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Report</source>
+        <translation>复制报告(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All USB serial ports</source>
+        <translation>所有 USB 串口</translation>
+    </message>
+    <message>
+        <source>Checking...</source>
+        <translation>正在检查...</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>不适用</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>检查已停止。</translation>
+    </message>
+    <message>
+        <source>A radio answers on %1.</source>
+        <translation>对讲机在 %1 上应答。</translation>
+    </message>
+    <message>
+        <source>No radio answered.</source>
+        <translation>没有对讲机应答。</translation>
+    </message>
+    <message>
+        <source>The report is on the clipboard, ready to paste into a request for help.</source>
+        <translation>报告已复制到剪贴板,可以粘贴到求助信息中。</translation>
+    </message>
+</context>
+<context>
+    <name>GuiTransferHost</name>
+    <message>
+        <source>Check Connection...</source>
+        <translation>检查连接...</translation>
     </message>
 </context>
 </TS>

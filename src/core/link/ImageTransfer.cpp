@@ -14,11 +14,7 @@ namespace program {
 
 namespace {
 
-constexpr SerialTimeouts Timeouts{.readInterval = 30,
-                                  .readTotalMultiplier = 100,
-                                  .readTotalConstant = 90,
-                                  .writeTotalMultiplier = 50,
-                                  .writeTotalConstant = 50};
+constexpr SerialTimeouts Timeouts = ImageTransfer::LinkTimeouts;
 
 constexpr int WriteRows = static_cast<int>(imagemap::FullRowsEnd / CodeplugImage::RowSize);
 constexpr int ReadRows = static_cast<int>(CodeplugImage::RowCount);

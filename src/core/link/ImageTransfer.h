@@ -20,6 +20,13 @@ class WireSession;
 // after a completed read it clears the new-document flag and refills the grid.
 class ImageTransfer {
 public:
+    // The time-outs of the whole-image transfer's port.
+    static constexpr SerialTimeouts LinkTimeouts{.readInterval = 30,
+                                                 .readTotalMultiplier = 100,
+                                                 .readTotalConstant = 90,
+                                                 .writeTotalMultiplier = 50,
+                                                 .writeTotalConstant = 50};
+
     ImageTransfer(SerialLink& link, TransferHost& host);
 
     // Reads the radio into `image`. The radio's password bytes must equal those

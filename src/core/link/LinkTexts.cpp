@@ -17,6 +17,11 @@ LinkMessage literal(std::string english, std::string chinese,
     return message;
 }
 
+LinkMessage connectionFailure(LinkMessage message) {
+    message.connectionFailed = true;
+    return message;
+}
+
 } // namespace
 
 LinkMessage stringTable(int id, LinkMessage::Caption caption) {
@@ -24,6 +29,7 @@ LinkMessage stringTable(int id, LinkMessage::Caption caption) {
     message.id = id;
     message.text.english = message::englishText(id);
     message.caption = caption;
+    message.connectionFailed = id == message::CommunicationError || id == message::CouldNotOpenPort;
     return message;
 }
 
@@ -41,11 +47,11 @@ LinkMessage passwordError() {
 }
 
 LinkMessage openSerialPortFails() {
-    return literal("Open the serial port fails", "Open the serial port fails");
+    return connectionFailure(literal("Open the serial port fails", "Open the serial port fails"));
 }
 
 LinkMessage communicationError() {
-    return literal("Communication Error", "通讯出错");
+    return connectionFailure(literal("Communication Error", "通讯出错"));
 }
 
 LinkMessage readSuccessfully() {
@@ -57,12 +63,13 @@ LinkMessage writeSuccessfully() {
 }
 
 LinkMessage portPermissionDenied(const std::string& device) {
-    return literal("You are not allowed to open " + device +
-                       ".\nAdd your user to the dialout group "
-                       "(sudo usermod -aG dialout $USER), then log out and in again.",
-                   "没有权限打开 " + device +
-                       "。\n请把当前用户加入 dialout 组"
-                       "(sudo usermod -aG dialout $USER),然后注销并重新登录。");
+    return connectionFailure(
+        literal("You are not allowed to open " + device +
+                    ".\nAdd your user to the dialout group "
+                    "(sudo usermod -aG dialout $USER), then log out and in again.",
+                "没有权限打开 " + device +
+                    "。\n请把当前用户加入 dialout 组"
+                    "(sudo usermod -aG dialout $USER),然后注销并重新登录。"));
 }
 
 LinkMessage radioPartlyWritten() {
@@ -75,8 +82,9 @@ LinkMessage radioPartlyWritten() {
 
 LinkMessage portHeldBy(const std::string& device, int pid) {
     const std::string process = std::to_string(pid);
-    return literal(device + ": in use by another program (process " + process + ")",
-                   device + ": 正被另一个程序占用(进程 " + process + ")");
+    return connectionFailure(
+        literal(device + ": in use by another program (process " + process + ")",
+                device + ": 正被另一个程序占用(进程 " + process + ")"));
 }
 
 std::string systemReason(int error, Language language) {

@@ -24,6 +24,9 @@ struct LinkMessage {
     // directory"), shown beneath the text; empty for most messages. The Chinese
     // form is there only for the common reasons.
     BilingualText detail;
+    // The message tells that the port would not open or the radio did not answer: the
+    // front end may offer the connection check with it.
+    bool connectionFailed = false;
 };
 
 // Everything the whole-image transfer and the service exchanges need from the

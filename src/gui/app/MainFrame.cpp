@@ -15,6 +15,7 @@
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
 #include "help/HelpContexts.h"
+#include "link/ConnectionCheckDlg.h"
 #include "link/PortNames.h"
 #include "link/ServiceRunner.h"
 #include "model/FilePaths.h"
@@ -220,6 +221,15 @@ void CMainFrame::onCommand(int id) {
         if (CProgramView* view = activeView())
             view->handleCommand(id);
         break;
+    case command::ConnectionCheck: {
+        // On the port the next Read would open.
+        const program::PortOverrides& overrides = m_docManager->portOverrides();
+        CConnectionCheckDlg(m_app.state(), overrides,
+                            program::devicePathForPort(m_app.state().portNumber, overrides),
+                            m_docManager->linkFactory(), this)
+            .exec();
+        break;
+    }
     case command::ViewToolbar:
         m_toolBar->setVisible(m_toolBar->isHidden());
         updateToggleChecks();
@@ -254,7 +264,7 @@ void CMainFrame::onCommand(int id) {
             CProgramDoc& doc = *frame->document();
             const ServicePort port{
                 program::devicePathForPort(doc.state().portNumber, m_docManager->portOverrides()),
-                m_docManager->linkFactory()};
+                m_docManager->linkFactory(), m_docManager->portOverrides()};
             runDocumentCommand(id, doc, this, port);
         }
         break;

@@ -59,6 +59,7 @@ inline constexpr int ParameterAdjust = 32803;
 inline constexpr int Read = 32773;
 inline constexpr int Write = 32774;
 inline constexpr int ComSetup = 32777;
+inline constexpr int ConnectionCheck = 32990;
 inline constexpr int Language = 32799;
 
 // View
@@ -116,6 +117,7 @@ inline constexpr std::array All = {
     Read,
     Write,
     ComSetup,
+    ConnectionCheck,
     Language,
     ViewToolbar,
     ViewStatusBar,

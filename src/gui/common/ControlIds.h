@@ -26,6 +26,8 @@ inline constexpr int LanguageChinese = 1077;
 
 // Port Setting: port n's button has the id FirstPortButton - 1 + n.
 inline constexpr int FirstPortButton = 1007;
+// Port Setting's Find Radio.
+inline constexpr int FindRadio = 1984;
 
 // The question about unsaved changes: Save, Discard and Cancel all lead to the
 // topic that explains the three answers. It is a message box with no control ids
@@ -84,6 +86,12 @@ inline constexpr int SideKeyOptionCall = 1076;
 inline constexpr int SideKeyEmergency = 1077;
 inline constexpr int SideKey1750 = 1078;
 inline constexpr int SideKeySquelchOff = 1079;
+
+// Connection Check: the port to check, the findings, Check Again and Copy Report.
+inline constexpr int ConnectionPort = 1980;
+inline constexpr int ConnectionFindings = 1981;
+inline constexpr int ConnectionCheckAgain = 1982;
+inline constexpr int ConnectionCopyReport = 1983;
 
 // Import CSV: the two options and the list of rows skipped or changed.
 inline constexpr int ImportReplace = 1960;

@@ -52,7 +52,11 @@ QList<int> all() {
              // The channel tools.
              << control::SortKey << control::SortAscending << control::SortDescending
              << control::SetValueColumn << control::SetValueValue << control::OffsetPlus
-             << control::OffsetMinus << control::OffsetKHz;
+             << control::OffsetMinus << control::OffsetKHz
+             // Connection Check.
+             << control::ConnectionPort << control::ConnectionFindings
+             << control::ConnectionCheckAgain << control::ConnectionCopyReport
+             << control::FindRadio;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -71,13 +72,13 @@ void GuiTransferHost::setProgress(int position) {
 
 program::TransferHost::Answer GuiTransferHost::ask(const program::LinkMessage& message,
                                                    Buttons buttons) {
-    return showMessage(&m_dialog, m_state, message, buttons);
+    return showMessage(&m_dialog, m_state, message, buttons, &m_checkConnection);
 }
 
 program::TransferHost::Answer GuiTransferHost::showMessage(QWidget* parent,
                                                            const program::ProgramState& state,
                                                            const program::LinkMessage& message,
-                                                           Buttons buttons) {
+                                                           Buttons buttons, bool* checkConnection) {
     QMessageBox box(iconOf(message.icon), captionOf(state, message), textOf(state, message),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(pick(state, message.detail));
@@ -92,7 +93,16 @@ program::TransferHost::Answer GuiTransferHost::showMessage(QWidget* parent,
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    QPushButton* check = nullptr;
+    if (checkConnection && message.connectionFailed)
+        check = box.addButton(QCoreApplication::translate("GuiTransferHost", "Check Connection..."),
+                              QMessageBox::ActionRole);
+    const int pressed = box.exec();
+    if (check && box.clickedButton() == check) {
+        *checkConnection = true;
+        return Answer::Cancel;
+    }
+    switch (pressed) {
     case QMessageBox::Retry:
         return Answer::Retry;
     case QMessageBox::Ok:

@@ -25,11 +25,19 @@ public:
     void sleepMs(int milliseconds) override;
 
     // Shows a message of the radio link in a message box over `parent`, worded in
-    // the run's language, and returns the button pressed.
+    // the run's language, and returns the button pressed. With `checkConnection`, the
+    // messages of a connection that failed (the port would not open, the radio did not
+    // answer: 61451, 61449 and their like) offer "Check Connection..." too: it answers Cancel and
+    // sets the flag, and the caller opens the connection check once the port is closed again.
     static Answer showMessage(QWidget* parent, const program::ProgramState& state,
-                              const program::LinkMessage& message, Buttons buttons);
+                              const program::LinkMessage& message, Buttons buttons,
+                              bool* checkConnection = nullptr);
+
+    // The user asked for the connection check from one of the messages.
+    bool connectionCheckRequested() const { return m_checkConnection; }
 
 private:
     CProgressDlg& m_dialog;
     const program::ProgramState& m_state;
+    bool m_checkConnection = false;
 };

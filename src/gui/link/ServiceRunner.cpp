@@ -1,6 +1,7 @@
 #include "link/ServiceRunner.h"
 
 #include "app/ProgramState.h"
+#include "link/ConnectionCheckDlg.h"
 #include "link/GuiTransferHost.h"
 #include "link/PosixSerialLink.h"
 #include "link/PromptingExchange.h"
@@ -66,7 +67,7 @@ public:
                 // The message box takes input; the wait cursor comes back after it.
                 QApplication::restoreOverrideCursor();
                 answer = GuiTransferHost::showMessage(&m_runner.m_dialog, m_runner.m_state, message,
-                                                      buttons);
+                                                      buttons, &m_runner.m_checkConnection);
                 QApplication::setOverrideCursor(Qt::WaitCursor);
             },
             Qt::BlockingQueuedConnection);
@@ -92,6 +93,7 @@ ServiceRunner::run(Profile profile, program::ExchangeDirection direction,
     if (m_running)
         return {};
     m_running = true;
+    m_checkConnection = false;
     qApp->installEventFilter(this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
@@ -128,6 +130,10 @@ ServiceRunner::run(Profile profile, program::ExchangeDirection direction,
     if (thrown)
         std::rethrow_exception(thrown);
     image = working;
+    // Asked for from a message of the failed exchange: the port is closed by now.
+    if (m_checkConnection)
+        CConnectionCheckDlg(m_state, m_port.overrides, m_port.device, m_port.linkFactory, &m_dialog)
+            .exec();
     return result;
 }
 

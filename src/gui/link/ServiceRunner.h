@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/BlockPlan.h"
+#include "link/PortNames.h"
 #include "link/SerialLink.h"
 #include "link/ServiceExchange.h"
 #include "link/TransferResult.h"
@@ -22,6 +23,8 @@ class QDialog;
 struct ServicePort {
     std::string device;
     program::LinkFactory linkFactory;
+    // The devices of the port numbers, for the connection check a failed exchange offers.
+    program::PortOverrides overrides;
 };
 
 // Runs the Read and Write exchanges of a service dialog. The exchange goes on a
@@ -60,4 +63,5 @@ private:
     const program::ProgramState& m_state;
     ServicePort m_port;
     bool m_running = false;
+    bool m_checkConnection = false;
 };

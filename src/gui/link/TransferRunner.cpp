@@ -1,6 +1,7 @@
 #include "link/TransferRunner.h"
 
 #include "app/ProgramState.h"
+#include "link/ConnectionCheckDlg.h"
 #include "link/GuiTransferHost.h"
 #include "link/ImageTransfer.h"
 #include "link/LinkTexts.h"
@@ -73,6 +74,11 @@ void TransferRunner::run() {
     }
     m_progress->finish();
     setRunning(false);
+    // Asked for from a message of the failed connection: the port is closed by now.
+    if (host.connectionCheckRequested())
+        CConnectionCheckDlg(state, m_portOverrides, portDevice(), m_linkFactory,
+                            m_progress->parentWidget())
+            .exec();
 }
 
 void TransferRunner::keepReadCopy() {

@@ -62,6 +62,7 @@ class PortSettingTest : public QObject {
 private slots:
     void buttonsShowDevicesAndOnlyOpenablePortsAreEnabled();
     void okStoresTheChoiceForTheNextConnection();
+    void findRadioChecksThePortWhereARadioAnswers();
 };
 
 class ChannelListTest : public QObject {
@@ -83,4 +84,12 @@ private slots:
     void repeaterOffsetIsOneStep();
     void findBarStepsThroughNamesAndFrequencies();
     void duplicateMarksFollowEdits();
+};
+
+class ConnectionCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowsComeInAndTheReportCanBeCopied();
+    void closingWhileTheRadioIsAskedEndsTheProbe();
+    void aFailedOpenOffersTheCheckOnThePortThatFailed();
 };

@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "link/PortSettingDlg.h"
 #include "link/PosixSerialLink.h"
+#include "support/FakeSerialLink.h"
 #include "support/GuiTestMain.h"
 
 #include <QAbstractButton>
@@ -90,6 +91,29 @@ void PortSettingTest::okStoresTheChoiceForTheNextConnection() {
     h.manager->createNewDocument();
     QCOMPARE(h.state.portNumber, 3);
     QCOMPARE(h.view().portDevice(), pty.path);
+}
+
+void PortSettingTest::findRadioChecksThePortWhereARadioAnswers() {
+    DocumentHarness h;
+    Pty pty;
+    testsupport::RecordingRadio radio;
+    radio.setFaults(testsupport::radioFaults({"silent"}));
+    h.state.portNumber = 1;
+    CPortSettingDlg dialog(h.state, h.manager->userSettings(), overrides(pty.path));
+    dialog.setRadioSearch(
+        {pty.path}, [&radio] { return std::make_unique<testsupport::FakeSerialLink>(radio); });
+    dialog.findRadioButton()->click();
+    QVERIFY(!dialog.portButton(3)->isChecked());
+    QCOMPARE(dialog.findStatus(), QStringLiteral("No radio answered on the USB serial ports."));
+
+    radio.setFaults({});
+    dialog.findRadioButton()->click();
+    QVERIFY(dialog.portButton(3)->isChecked());
+    QVERIFY(dialog.findStatus().contains(QStringLiteral("(COM3)")));
+    // Found is only checked: the choice is stored by OK, as ever.
+    QCOMPARE(SettingsPortNumberStore(h.manager->userSettings()).load(), 1);
+    dialog.accept();
+    QCOMPARE(h.state.portNumber, 3);
 }
 
 GUI_TEST(PortSettingTest);

@@ -15,6 +15,7 @@
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
 #include "help/ContextHelp.h"
+#include "link/ConnectionCheckDlg.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
@@ -102,6 +103,9 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     CPortSettingDlg port(state, settings, {});
     faults << unreachableControls(&port);
 
+    CConnectionCheckDlg check(state, {}, "/dev/no-such-serial-port");
+    faults << unreachableControls(&check);
+
     CProgressDlg progress;
     progress.open(QStringLiteral("Read Data"));
     faults << unreachableControls(&progress);
@@ -174,6 +178,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     CProgressDlg progress;
     LanguageDlg choice(program::Language::English);
     PrintListDlg printList;
+    CConnectionCheckDlg check(state, {}, "/dev/no-such-serial-port");
     using program::print::Section;
     ImportReportDlg import(
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
@@ -198,6 +203,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
         {port.portButton(16), control::FirstPortButton + 15},
+        {port.findRadioButton(), control::FindRadio},
         {import.replaceCheck(), control::ImportReplace},
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
@@ -208,6 +214,10 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {setValue.valueEdit(), control::SetValueValue},
         {offset.minusButton(), control::OffsetMinus},
         {offset.offsetEdit(), control::OffsetKHz},
+        {check.portList(), control::ConnectionPort},
+        {check.findingsTree(), control::ConnectionFindings},
+        {check.checkAgainButton(), control::ConnectionCheckAgain},
+        {check.copyReportButton(), control::ConnectionCopyReport},
     };
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});

@@ -55,7 +55,7 @@ public:
             std::make_unique<program::sim::SimProcess>(RADIO_SIM_PROGRAM, arguments, link());
     }
 
-    ServicePort port() const { return {link(), {}}; }
+    ServicePort port() const { return {link(), {}, {}}; }
 
     // Stops the radio; its memory as it was then.
     CodeplugImage memory() {
@@ -198,7 +198,9 @@ void ServiceRadioTest::silentRadioPromptsRetryOrCancel() {
     QCOMPARE(answers.seen[0].text, stringTable(program::message::CommunicationError));
     QVERIFY(answers.seen[0].text != QString::fromLatin1(program::message::englishText(
                                         program::message::CommunicationError)));
-    QCOMPARE(answers.seen[0].buttons.size(), 2);
+    // Retry, Cancel and the connection check, in the run's language.
+    QCOMPARE(answers.seen[0].buttons.size(), 3);
+    QVERIFY(answers.seen[0].buttons.contains(QStringLiteral("检查连接...")));
     QVERIFY(dialog.image() == program::factoryDefaults());
     QVERIFY(!dialog.imageToKeep());
 }

@@ -93,8 +93,8 @@ void StartupTest::aLowerCaseChineseRunsInEnglish() {
 void StartupTest::languageItemFollowsShowLang_data() {
     QTest::addColumn<QString>("showLang");
     QTest::addColumn<QList<int>>("setupMenu");
-    const QList<int> both = {command::ComSetup, command::Language};
-    const QList<int> comOnly = {command::ComSetup};
+    const QList<int> both = {command::ComSetup, command::ConnectionCheck, command::Language};
+    const QList<int> comOnly = {command::ComSetup, command::ConnectionCheck};
     QTest::newRow("missing") << QString() << comOnly;
     QTest::newRow("0") << "ShowLang=0" << comOnly;
     QTest::newRow("1") << "ShowLang=1" << both;
