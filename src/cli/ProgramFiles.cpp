@@ -2,6 +2,8 @@
 
 #include "Verbs.h"
 
+#include "app/IniFile.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,6 +18,19 @@ ProgramPaths programPaths() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return locateProgramFiles(ec ? std::filesystem::path() : exe, userConfigFolder());
+}
+
+// The port overrides of the "Ports" section of the Program.ini the desktop program
+// uses: beside this program, or the user's own when installed.
+PortOverrides overridesOfProgramSettings() {
+    const auto ini = programPaths().settingsToRead();
+    std::error_code ec;
+    if (ini.empty() || !std::filesystem::is_regular_file(ini, ec))
+        return {};
+    IniFile settings;
+    if (!settings.Load(ini))
+        return {};
+    return portOverridesFrom(settings);
 }
 
 int printVersion() {

@@ -37,19 +37,6 @@ const OptionSet& radioOptions() {
     return options;
 }
 
-// The port overrides of the "Ports" section of the Program.ini the desktop program
-// uses: beside this program, or the user's own when installed.
-PortOverrides overridesOfProgramSettings() {
-    const auto ini = programPaths().settingsToRead();
-    std::error_code ec;
-    if (ini.empty() || !std::filesystem::is_regular_file(ini, ec))
-        return {};
-    IniFile settings;
-    if (!settings.Load(ini))
-        return {};
-    return portOverridesFrom(settings);
-}
-
 // Everything a radio verb needs: the device, the port (optionally logged) and the host.
 class RadioSession {
 public:

@@ -40,6 +40,7 @@ int runInfo(const Words& words);
 int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
+int runFleet(const Words& words);
 int runPrint(const Words& words);
 int runExportCsv(const Words& words);
 int runImportCsv(const Words& words);

@@ -26,6 +26,7 @@ constexpr Verb kVerbs[] = {
     {"read", runRead},
     {"write", runWrite},
     {"service", runService},
+    {"fleet", runFleet},
     {"settings", runSettings},
     {"set", runSet},
     {"diff", runDiff},
@@ -86,6 +87,18 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    the service exchanges (squelch tuning, parameter
                                    adjust, software info) on FILE.dat's image; squelch
                                    is taken for sql
+  fleet FILE.dat --port DEVICE [--port DEVICE...] [--values RADIOS.csv]
+        [--report REPORT.csv] [--backup-dir DIR] [--verify] [--enable-sql]
+                                   write FILE.dat into the radio on each port, all ports
+                                   at once, one line per radio as it ends ("PORT LABEL:
+                                   written and verified" or what failed); RADIOS.csv gives
+                                   each radio its own values (first column label, then
+                                   settings keys or channel.ROW.COLUMN), REPORT.csv gets
+                                   a line per radio and a rerun takes the rows not yet
+                                   done; --backup-dir keeps each radio's memory before
+                                   the write; --port-number N may stand for --port;
+                                   a radio whose band does not fit is not written;
+                                   exit 0 only when every radio was written (and verified)
 Radio options: --log-traffic FILE  log every byte each way with a timestamp
 
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,
