@@ -33,7 +33,7 @@ namespace {
 const OptionSet& radioOptions() {
     static const OptionSet options{
         {"--port", "--port-number", "--log-traffic", "--template", "--retries"},
-        {"--enable-sql", "--yes"}};
+        {"--enable-sql", "--yes", "--verify"}};
     return options;
 }
 
@@ -106,6 +106,32 @@ public:
     SerialLink& link() { return m_log ? static_cast<SerialLink&>(*m_log) : m_port; }
     TransferHost& host() { return *m_host; }
     const std::string& device() const { return m_device; }
+
+    // Turns a read-back's outcome into the exit status: "verified" on stdout, or a line
+    // per run of written bytes the radio holds otherwise, or why nothing was checked.
+    int finishVerify(const CodeplugImage& written, const VerifyResult& result) const {
+        if (result.verified()) {
+            std::printf("verified\n");
+            return ExitOk;
+        }
+        const std::string reason = m_host->takeNotice();
+        if (!result.readBack.completed()) {
+            const bool cancelled = result.readBack.outcome == TransferResult::Outcome::Cancelled;
+            const LinkMessage message =
+                cancelled ? linktexts::verifyCancelled() : linktexts::verifyReadBackFailed();
+            return fail(ExitFailure, message.text.english +
+                                         (reason.empty() ? std::string() : " (" + reason + ")"));
+        }
+        std::fprintf(stderr, "program-cli: %s\n",
+                     linktexts::verifyDifferences().text.english.c_str());
+        for (const imagemap::Region& run : result.differences) {
+            std::fprintf(stderr, "%s: wrote %s, radio holds %s\n",
+                         imagemap::describeRun(run, Language::English).c_str(),
+                         imagemap::hexBytes(written, run).c_str(),
+                         imagemap::hexBytes(result.radio, run).c_str());
+        }
+        return ExitFailure;
+    }
 
     // Turns a transfer's outcome into the exit status, with one line that says what
     // ended a failed run and, for the port, why.
@@ -218,8 +244,8 @@ int runRead(const Words& words) {
 
 int runWrite(const Words& words) {
     int status = ExitOk;
-    auto line =
-        parseRadioVerb("write", words, 1, "FILE.dat [--enable-sql] [--yes] [--retries N]", status);
+    auto line = parseRadioVerb("write", words, 1,
+                               "FILE.dat [--enable-sql] [--yes] [--verify] [--retries N]", status);
     if (!line)
         return status;
     auto session = openSession("write", *line, status);
@@ -230,9 +256,14 @@ int runWrite(const Words& words) {
     const Document& document = workspace.document;
     if (auto failure = workspace.document.open(line->positional[0]))
         return fail(ExitFailure, describe(*failure));
+    const CodeplugImage image = document.imageForSave();
+    const bool squelchWrite = line->has("--enable-sql");
     ImageTransfer transfer(session->link(), session->host());
-    return session->finish(transfer.write(session->device(), document.imageForSave(),
-                                          document.bandLimits(), line->has("--enable-sql")));
+    const TransferResult written =
+        transfer.write(session->device(), image, document.bandLimits(), squelchWrite);
+    if (!written.completed() || !line->has("--verify"))
+        return session->finish(written);
+    return session->finishVerify(image, transfer.verify(session->device(), image, squelchWrite));
 }
 
 int runService(const Words& words) {

@@ -73,6 +73,24 @@ TEST_F(CliRadio, WriteThenReadRoundTripsEveryAddressAWriteSends) {
     EXPECT_NE(log.find("> 57 00 00 08"), std::string::npos);
 }
 
+TEST_F(CliRadio, WriteVerifyCatchesAByteTheRadioKeptWrong) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    startRadio();
+    auto clean = cli({"write", codeplug, "--port", port(), "--verify"});
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(clean.out, "verified\n");
+    radio->stop();
+
+    startRadio({"--fault", "corrupt-write=0x0C3"});
+    auto caught = cli({"write", codeplug, "--port", port(), "--verify"});
+    EXPECT_EQ(caught.status, 1);
+    EXPECT_EQ(caught.out, "");
+    EXPECT_NE(caught.err.find("0x0C3: channel 9: wrote FF, radio holds 00"), std::string::npos)
+        << caught.err;
+    EXPECT_EQ(readBytes(codeplug).size(), 4096u);
+}
+
 TEST_F(CliRadio, FailedReadLeavesNoFileAndSaysWhy) {
     startRadio({"--fault", "bad-identity"});
     auto run = cli({"read", file("out.dat"), "--port", port()});
