@@ -37,6 +37,17 @@ const OptionSet& radioOptions() {
     return options;
 }
 
+// compare's own options besides the port's.
+const OptionSet& compareOptions() {
+    static const OptionSet options = [] {
+        OptionSet all = radioOptions();
+        all.valued.insert({"--save", "--lang"});
+        all.flags.insert("--bytes");
+        return all;
+    }();
+    return options;
+}
+
 // The port overrides of the "Ports" section of the Program.ini the desktop program
 // uses: beside this program, or the user's own when installed.
 PortOverrides overridesOfProgramSettings() {
@@ -135,7 +146,7 @@ public:
 
     // Turns a transfer's outcome into the exit status, with one line that says what
     // ended a failed run and, for the port, why.
-    int finish(const TransferResult& result) const {
+    int finish(const TransferResult& result, int failureStatus = ExitFailure) const {
         std::string notice = m_host->takeNotice();
         if (result.completed()) {
             if (!notice.empty())
@@ -152,7 +163,7 @@ public:
                      linktexts::radioPartlyWritten().text.english;
         else if (cancelled && !result.message)
             notice = "cancelled; nothing was changed";
-        return notice.empty() ? ExitFailure : fail(ExitFailure, notice);
+        return notice.empty() ? failureStatus : fail(failureStatus, notice);
     }
 
 private:
@@ -185,9 +196,9 @@ std::optional<std::string> outputProblem(const std::filesystem::path& out) {
 
 std::optional<CommandLine> parseRadioVerb(const std::string& verb, const Words& words,
                                           std::size_t positionals, const std::string& usage,
-                                          int& status) {
+                                          int& status, const OptionSet& options = radioOptions()) {
     std::string error;
-    auto line = parseCommandLine(words, radioOptions(), error);
+    auto line = parseCommandLine(words, options, error);
     if (line && line->positional.size() != positionals)
         error = line->positional.size() < positionals ? "missing arguments" : "too many arguments";
     if (!error.empty()) {
@@ -264,6 +275,42 @@ int runWrite(const Words& words) {
     if (!written.completed() || !line->has("--verify"))
         return session->finish(written);
     return session->finishVerify(image, transfer.verify(session->device(), image, squelchWrite));
+}
+
+int runCompare(const Words& words) {
+    int status = ExitOk;
+    auto line = parseRadioVerb("compare", words, 1,
+                               "FILE.dat [--save RADIO.dat] [--bytes] [--lang en|zh] [--retries N]",
+                               status, compareOptions());
+    if (!line)
+        return status;
+    const auto language = languageOption("compare", *line, status);
+    if (!language)
+        return status;
+    auto session = openSession("compare", *line, status);
+    if (!session)
+        return status;
+
+    // Like diff, trouble is 2 so that 1 always means "they differ".
+    Workspace workspace(*language);
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitUsage, describe(*failure));
+    if (line->has("--save")) {
+        if (auto problem = outputProblem(line->value("--save")))
+            return fail(ExitUsage, "compare: " + *problem);
+    }
+    // The file's password is the one the radio must hold, as for a read.
+    const CodeplugImage file = workspace.document.image();
+    CodeplugImage radio = file;
+    ImageTransfer transfer(session->link(), session->host());
+    const auto result = transfer.read(session->device(), radio);
+    if (!result.completed())
+        return session->finish(result, ExitUsage);
+    if (line->has("--save")) {
+        if (auto failure = saveDatFile(line->value("--save"), radio))
+            return fail(ExitUsage, describe(*failure));
+    }
+    return printDifferences(file, radio, *language, line->has("--bytes"));
 }
 
 int runService(const Words& words) {
