@@ -3,6 +3,7 @@
 #include "app/MessageIds.h"
 #include "link/ImageTransfer.h"
 #include "model/DatFile.h"
+#include "model/ImageMap.h"
 
 #include <chrono>
 #include <ctime>
@@ -20,7 +21,10 @@ const BilingualText BandDoesNotFit{"not written: the radio's band does not fit t
                                    "未写入：对讲机的频段与文档不符"};
 const BilingualText WriteFailed{"not written", "未写入"};
 const BilingualText Cancelled{"cancelled", "已取消"};
-const BilingualText VerifyFailed{"written, but the verify failed", "已写入，但校验失败"};
+const BilingualText VerifyFailed{"written, but the verify could not read it back",
+                                 "已写入，但校验无法读回"};
+const BilingualText VerifyFoundDifferences{"written, but the radio holds other bytes in",
+                                           "已写入，但对讲机中以下内容不同"};
 const BilingualText VerifyCancelled{"written, the verify cancelled", "已写入，校验已取消"};
 const BilingualText PartlyWritten{"the radio may hold a partly written memory",
                                   "对讲机的存储可能只写入了一部分"};
@@ -94,22 +98,20 @@ private:
     int m_maximum = 0;
 };
 
-struct VerifyResult {
-    bool completed = false; // the read-back ran to its end
-    bool matches = false;   // and every byte the write sent was found in the radio
-    bool cancelled = false;
-    std::optional<LinkMessage> message;
-};
-
-// The read-back after a write, comparing every byte the write sent with what the
-// radio holds now.
-VerifyResult verifyWrite(SerialLink&, TransferHost&, const std::string&, const CodeplugImage&,
-                         bool) {
-    VerifyResult result;
-    LinkMessage unavailable;
-    unavailable.text = {"this build cannot verify a write yet", "此版本尚不能校验写入"};
-    result.message = unavailable;
-    return result;
+// The runs of written bytes the radio holds otherwise, the first few by name.
+LinkMessage differencesFound(const std::vector<imagemap::Region>& runs) {
+    constexpr std::size_t Named = 3;
+    LinkMessage message;
+    for (std::size_t i = 0; i < runs.size() && i < Named; ++i) {
+        message.text.english += (i ? "; " : "") + imagemap::describeRun(runs[i], Language::English);
+        message.text.chinese += (i ? "；" : "") + imagemap::describeRun(runs[i], Language::Chinese);
+    }
+    if (runs.size() > Named) {
+        const std::string more = std::to_string(runs.size() - Named);
+        message.text.english += " and " + more + " more";
+        message.text.chinese += " 等另 " + more + " 处";
+    }
+    return message;
 }
 
 } // namespace
@@ -311,9 +313,8 @@ void FleetRun::runRadio(std::size_t port, Taken taken) {
         }
 
         m_observer.stageChanged(port, Stage::Verify);
-        const VerifyResult verify =
-            verifyWrite(*link, host, device, *taken.image, m_source.squelchWrite);
-        if (verify.completed && verify.matches) {
+        const VerifyResult verify = transfer.verify(device, *taken.image, m_source.squelchWrite);
+        if (verify.verified()) {
             outcome.line.verified = "yes";
             outcome.succeeded = true;
             outcome.summary = WrittenAndVerified;
@@ -322,10 +323,17 @@ void FleetRun::runRadio(std::size_t port, Taken taken) {
         outcome.cancelled = slot.cancel.load();
         // A read-back that could not end says nothing about the radio's memory; one
         // that found a difference says the radio does not hold what was sent.
-        outcome.line.verified = verify.completed ? "no" : "";
-        outcome.summary = outcome.cancelled ? VerifyCancelled : VerifyFailed;
-        if (!outcome.cancelled)
-            outcome.cause = verify.message;
+        const bool readBack = verify.readBack.completed();
+        outcome.line.verified = readBack ? "no" : "";
+        outcome.summary = outcome.cancelled ? VerifyCancelled
+                          : readBack        ? VerifyFoundDifferences
+                                            : VerifyFailed;
+        if (outcome.cancelled)
+            return;
+        if (readBack)
+            outcome.cause = differencesFound(verify.differences);
+        else
+            outcome.cause = verify.readBack.message;
     }();
 
     outcome.line.time = localTime("%Y-%m-%d %H:%M:%S");

@@ -197,3 +197,26 @@ TEST_F(FleetRunTest, ARadioOutsideTheDocumentsBandIsNeverWritten) {
               "changed");
     EXPECT_TRUE(radios[0]->blocksWritten.empty());
 }
+
+TEST_F(FleetRunTest, AVerifyThatFindsADifferenceLeavesTheRowForTheNextTry) {
+    radios.push_back(std::make_unique<RecordingRadio>(
+        program::sim::factoryFreshMemory(), testsupport::radioFaults({"corrupt-write=0x0C3"})));
+    radios.push_back(std::make_unique<RecordingRadio>());
+    std::string error;
+    auto report = ReportFile::open(dir / "report.csv", error);
+    FleetOptions options;
+    options.verify = true;
+    auto run = makeRun(options, report.get());
+    ASSERT_TRUE(run->startRadio(0));
+    run->wait();
+    ASSERT_TRUE(run->startRadio(1));
+    run->wait();
+    ASSERT_EQ(observer.ended.size(), 2u);
+    const RadioOutcome& corrupt = observer.ended[0];
+    EXPECT_TRUE(corrupt.line.written);
+    EXPECT_EQ(corrupt.line.verified, "no");
+    EXPECT_NE(corrupt.line.message.find("0x0C3"), std::string::npos) << corrupt.line.message;
+    EXPECT_FALSE(corrupt.line.done());
+    EXPECT_EQ(observer.ended[1].line.label, corrupt.line.label);
+    EXPECT_EQ(observer.ended[1].text(Language::English, englishLine), "written and verified");
+}
