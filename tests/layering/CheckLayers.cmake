@@ -14,6 +14,7 @@ set(rank_signalling 4)
 set(rank_service 4)
 set(rank_print 4)
 set(rank_exchange 4)
+set(rank_fleet 4)
 set(rank_help 4)
 set(rank_app 5)
 

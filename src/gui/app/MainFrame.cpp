@@ -14,6 +14,7 @@
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
+#include "fleet/FleetDlg.h"
 #include "help/HelpContexts.h"
 #include "link/PortNames.h"
 #include "link/ServiceRunner.h"
@@ -201,6 +202,11 @@ void CMainFrame::onCommand(int id) {
     case command::MoveDown:
         if (CProgramView* view = activeView())
             view->handleCommand(id);
+        break;
+    case command::ProgramSeveralRadios:
+        if (auto* frame = m_docManager->activeFrame())
+            CFleetDlg::run(*frame->document(), m_docManager->portOverrides(),
+                           m_docManager->linkFactory(), this);
         break;
     case command::ViewToolbar:
         m_toolBar->setVisible(m_toolBar->isHidden());

@@ -50,6 +50,8 @@ inline constexpr int ParameterAdjust = 32803;
 inline constexpr int Read = 32773;
 inline constexpr int Write = 32774;
 inline constexpr int ComSetup = 32777;
+// One document into the radios on several ports at once
+inline constexpr int ProgramSeveralRadios = 32995;
 inline constexpr int Language = 32799;
 
 // View
@@ -99,6 +101,7 @@ inline constexpr std::array All = {
     ParameterAdjust,
     Read,
     Write,
+    ProgramSeveralRadios,
     ComSetup,
     Language,
     ViewToolbar,

@@ -90,6 +90,18 @@ inline constexpr int ImportReplace = 1960;
 inline constexpr int ImportIncludeFr = 1961;
 inline constexpr int ImportReport = 1962;
 
+// Program Several Radios: the files, the switches, each port's row (its tick, bar
+// and Next / Cancel button share one topic) and the buttons of the whole run.
+inline constexpr int FleetValues = 2300;
+inline constexpr int FleetRows = 2301;
+inline constexpr int FleetReport = 2302;
+inline constexpr int FleetBackup = 2303;
+inline constexpr int FleetVerify = 2304;
+inline constexpr int FleetPort = 2305;
+inline constexpr int FleetNextAll = 2306;
+inline constexpr int FleetStart = 2307;
+inline constexpr int FleetCancelAll = 2308;
+
 } // namespace control
 
 // Control ids of the channel grid view and its cell editors; they double as the

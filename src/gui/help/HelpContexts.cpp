@@ -47,7 +47,12 @@ QList<int> all() {
              << control::PrintTwoTone << control::PrintChannelInfo << control::PrintSelectAll
              << control::PrintClearAll
              // Import CSV.
-             << control::ImportReplace << control::ImportIncludeFr << control::ImportReport;
+             << control::ImportReplace << control::ImportIncludeFr
+             << control::ImportReport
+             // Program Several Radios.
+             << control::FleetValues << control::FleetRows << control::FleetReport
+             << control::FleetBackup << control::FleetVerify << control::FleetPort
+             << control::FleetNextAll << control::FleetStart << control::FleetCancelAll;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

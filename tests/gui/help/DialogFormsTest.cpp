@@ -11,10 +11,12 @@
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
+#include "fleet/FleetDlg.h"
 #include "help/ContextHelp.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
+#include "model/ProgramDoc.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
 #include "print/PrintListDlg.h"
@@ -141,6 +143,10 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&dtmf);
     CTwoToneDlg twoTone(image);
     faults << unreachableControls(&twoTone);
+    CProgramDoc doc(state, settings);
+    doc.initNew();
+    CFleetDlg fleet(doc, {}, {});
+    faults << unreachableControls(&fleet);
 
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
@@ -165,6 +171,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     ImportReportDlg import(
         QStringLiteral("list.csv"), [](const program::CsvOptions&) { return program::CsvImport{}; },
         program::Language::English);
+    CProgramDoc doc(state, settings);
+    doc.initNew();
+    CFleetDlg fleet(doc, {}, {});
     const QList<QPair<QWidget*, int>> ids = {
         {printList.checkBox(Section::Dtmf), control::PrintDtmf},
         {printList.checkBox(Section::Msk), control::PrintMsk},
@@ -184,6 +193,16 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {import.replaceCheck(), control::ImportReplace},
         {import.includeFrCheck(), control::ImportIncludeFr},
         {import.reportList(), control::ImportReport},
+        {fleet.valuesEdit(), control::FleetValues},
+        {fleet.rowsList(), control::FleetRows},
+        {fleet.reportEdit(), control::FleetReport},
+        {fleet.backupCheck(), control::FleetBackup},
+        {fleet.verifyCheck(), control::FleetVerify},
+        {fleet.portCheck(1), control::FleetPort},
+        {fleet.portButton(16), control::FleetPort},
+        {fleet.nextAllButton(), control::FleetNextAll},
+        {fleet.startButton(), control::FleetStart},
+        {fleet.cancelAllButton(), control::FleetCancelAll},
     };
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});
