@@ -20,8 +20,10 @@ struct ReportLine {
     std::string values; // as describeValues() lists them
     std::string backup; // the backup file, empty when none was made
     bool written = false;
-    std::string verified; // "yes", "no", or empty when the write was not verified
-    std::string message;  // what went wrong, empty when nothing did
+    // "yes"; "no" when the read-back found a difference or could not end; empty when
+    // the write was not verified.
+    std::string verified;
+    std::string message; // what went wrong, empty when nothing did
 
     // A radio counts as done once written, unless its verify found a difference.
     bool done() const { return written && verified != "no"; }

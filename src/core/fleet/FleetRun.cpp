@@ -321,10 +321,10 @@ void FleetRun::runRadio(std::size_t port, Taken taken) {
             return;
         }
         outcome.cancelled = slot.cancel.load();
-        // A read-back that could not end says nothing about the radio's memory; one
-        // that found a difference says the radio does not hold what was sent.
+        // A read-back that found a difference, and one that could not end, leave the
+        // radio unverified: its row stays for the next try.
         const bool readBack = verify.readBack.completed();
-        outcome.line.verified = readBack ? "no" : "";
+        outcome.line.verified = "no";
         outcome.summary = outcome.cancelled ? VerifyCancelled
                           : readBack        ? VerifyFoundDifferences
                                             : VerifyFailed;

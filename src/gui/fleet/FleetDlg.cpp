@@ -6,6 +6,7 @@
 
 #include "app/ProgramState.h"
 #include "exchange/CsvFile.h"
+#include "link/PosixSerialLink.h"
 #include "model/BackupCopies.h"
 #include "model/FilePaths.h"
 #include "model/ProgramDoc.h"
@@ -111,8 +112,11 @@ void CFleetDlg::run(CProgramDoc& doc, const PortOverrides& overrides, const Link
                     QWidget* parent) {
     if (!doc.commitPendingEdit())
         return;
-    CFleetDlg dialog(
-        doc, overrides, [links](const fleet::FleetPort&) { return links(); }, parent);
+    // Without a factory of its own (tests give one) each port gets a serial device.
+    fleet::FleetRun::LinkFactory perPort = [links](const fleet::FleetPort&) {
+        return links ? links() : std::unique_ptr<SerialLink>(std::make_unique<PosixSerialLink>());
+    };
+    CFleetDlg dialog(doc, overrides, std::move(perPort), parent);
     dialog.exec();
 }
 
@@ -330,6 +334,8 @@ void CFleetDlg::start() {
 
 bool CFleetDlg::startOn(PortRow& row) {
     if (!m_run->startRadio(row.runIndex)) {
+        row.label->clear();
+        row.bar->setValue(0);
         row.state->setText(tr("No radio is left in the values file."));
         return false;
     }
