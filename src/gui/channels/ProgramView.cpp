@@ -27,6 +27,7 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     doc.state().portNumber = SettingsPortNumberStore(m_settings).load();
 
     m_transfer->setCommitEditor([this] { commitOpenEditor(); });
+    m_transfer->setUserSettings(&m_settings);
     doc.setPendingEditCommitter([this] { return commitOpenEditor(); });
     connect(m_grid, &ChannelGrid::commandWanted, this, [this](int id) { handleCommand(id); });
     connect(m_grid, &ChannelGrid::contextMenuWanted, this, [this](const QPoint& at) {

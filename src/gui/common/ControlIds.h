@@ -46,6 +46,7 @@ inline constexpr int ProgressStart = OkButton;
 inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
+inline constexpr int ProgressVerify = 1281;
 
 // Optional Features
 inline constexpr int OptionalBackLight = 1115;

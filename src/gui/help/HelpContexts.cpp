@@ -27,7 +27,7 @@ QList<int> all() {
              << gridcontrol::EncodeToneHelp
              // The dialogs: shared buttons, the progress window, the About box.
              << control::OkButton << control::CancelButton << control::ProgressStatus
-             << control::ProgressBar << control::AboutIcon << control::AboutVersion
+             << control::ProgressBar << control::ProgressVerify << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::AboutSettingsFile
              << control::UnsavedChangesQuestion
