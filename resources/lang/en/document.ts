@@ -42,6 +42,10 @@ The file could not be written: %2</source>
         <translation>Cannot save %1.
 The file could not be written: %2</translation>
     </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Compare With File</translation>
+    </message>
 </context>
 <context>
     <name>CProgramDoc</name>

@@ -42,6 +42,10 @@ The file could not be written: %2</source>
         <translation>无法保存 %1。
 文件写入失败：%2</translation>
     </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
 </context>
 <context>
     <name>CProgramDoc</name>

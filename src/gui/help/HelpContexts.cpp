@@ -30,7 +30,8 @@ QList<int> all() {
              << control::ProgressBar << control::ProgressVerify << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::AboutSettingsFile
-             << control::UnsavedChangesQuestion
+             << control::UnsavedChangesQuestion << control::DifferencesList
+             << control::MemoryMapView
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
              << control::OptionalDisplayMode << control::OptionalKeyLock

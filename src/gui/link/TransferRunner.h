@@ -2,6 +2,7 @@
 
 #include "link/PortNames.h"
 #include "link/SerialLink.h"
+#include "model/CodeplugImage.h"
 
 #include <QObject>
 
@@ -14,7 +15,6 @@ class GuiTransferHost;
 class UserSettings;
 namespace program {
 class ImageTransfer;
-class CodeplugImage;
 } // namespace program
 class QWidget;
 
