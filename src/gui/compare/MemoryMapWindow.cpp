@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -69,8 +70,9 @@ MemoryMapWindow::MemoryMapWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view);
     layout->addWidget(m_region);
-    const int width = m_view->fontMetrics().horizontalAdvance(QString(CharactersAt + 20, 'M'));
-    resize(width, 520);
+    const QFontMetrics metrics(m_view->font());
+    const int width = metrics.horizontalAdvance(QString(CharactersAt + BytesPerRow + 2, 'M'));
+    resize(width + 60, 560);
     connect(m_view, &QPlainTextEdit::cursorPositionChanged, this,
             &MemoryMapWindow::showByteAtCursor);
 }
@@ -88,6 +90,7 @@ void MemoryMapWindow::setMarked(std::vector<program::imagemap::Region> runs) {
 
 void MemoryMapWindow::redraw() {
     const int scroll = m_view->verticalScrollBar()->value();
+    const QSignalBlocker quiet(m_view);
     m_view->clear();
     QTextCursor cursor(m_view->document());
     const auto regions = program::imagemap::namedRegions();
@@ -117,9 +120,12 @@ void MemoryMapWindow::redraw() {
         }
         cursor.insertText(QStringLiteral(" ") + characters, plain);
     }
-    m_view->moveCursor(QTextCursor::Start);
+    // The cursor starts on the first byte, so that the line beneath names it.
+    QTextCursor start(m_view->document());
+    start.setPosition(OffsetWidth);
+    m_view->setTextCursor(start);
     m_view->verticalScrollBar()->setValue(scroll);
-    showByteAtCursor();
+    m_region->setText(describeByte(0));
 }
 
 std::optional<std::size_t> MemoryMapWindow::byteAt(int line, int column) {
