@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 namespace {
@@ -45,32 +46,130 @@ int commandOf(Editor editor) {
     return 0;
 }
 
-// The labels of the Optional Features dialog by key, in the dialog's own words so
-// that they translate with it.
-const std::map<std::string, const char*>& optionalLabels() {
-    static const std::map<std::string, const char*> labels{
-        {"optional.tot", "TOT (s)"},
-        {"optional.tot_pre_alert", "TOT Pre-Alert (s)"},
-        {"optional.squelch_level", "Squelch Level"},
-        {"optional.vox_gain", "Vox Gain Level"},
-        {"optional.step", "Step (k)"},
-        {"optional.scan_mode", "Scan Mode"},
-        {"optional.priority_channel", "Priority Channel"},
-        {"optional.display_mode", "Display Mode"},
-        {"optional.back_light", "Back Light"},
-        {"optional.back_light_color", "Back Light Color"},
-        {"optional.power_on_style", "Power-on Style"},
-        {"optional.beep", "Beep"},
-        {"optional.stopwatch", "Stopwatch"},
-        {"optional.battery_saver", "Battery Saver"},
-        {"optional.tail", "Tail"},
-        {"optional.key_lock", "Key Lock"},
-        {"optional.orange_key", "Short Press Orange Key"},
-        {"optional.str_set", "STR Set"},
-        {"optional.allow_reset", "Allow Reset"},
-        {"optional.password", "Password"},
+// A field's label in the words of the editor that shows it, so that it translates
+// with that editor: its context (the editor's class) and source text.
+struct FieldLabel {
+    const char* context;
+    const char* source;
+    // Indexed keys ("msk.call.3", "twotone.encode.3.tone1") put the entry in front
+    // under this heading of the editor ("Encode 3: Tone1 Fre"), or after the label
+    // when it has none ("Call List 3").
+    const char* entryContext = nullptr;
+    const char* entry = nullptr;
+};
+
+// By key, or with every number of an entry written as "#".
+const std::map<std::string, FieldLabel>& fieldLabels() {
+    constexpr const char* Optional = "COptionalFeaturesDlg";
+    constexpr const char* Encode = "CTwoToneEncodePage";
+    constexpr const char* Decode = "CTwoToneDecodePage";
+    constexpr const char* Params = "ParamAdjustDlg";
+    constexpr const char* Info = "SoftwareInfoDlg";
+    static const std::map<std::string, FieldLabel> labels{
+        {"optional.tot", {Optional, "TOT (s)"}},
+        {"optional.tot_pre_alert", {Optional, "TOT Pre-Alert (s)"}},
+        {"optional.squelch_level", {Optional, "Squelch Level"}},
+        {"optional.vox_gain", {Optional, "Vox Gain Level"}},
+        {"optional.step", {Optional, "Step (k)"}},
+        {"optional.scan_mode", {Optional, "Scan Mode"}},
+        {"optional.priority_channel", {Optional, "Priority Channel"}},
+        {"optional.display_mode", {Optional, "Display Mode"}},
+        {"optional.back_light", {Optional, "Back Light"}},
+        {"optional.back_light_color", {Optional, "Back Light Color"}},
+        {"optional.power_on_style", {Optional, "Power-on Style"}},
+        {"optional.beep", {Optional, "Beep"}},
+        {"optional.stopwatch", {Optional, "Stopwatch"}},
+        {"optional.battery_saver", {Optional, "Battery Saver"}},
+        {"optional.tail", {Optional, "Tail"}},
+        {"optional.key_lock", {Optional, "Key Lock"}},
+        {"optional.orange_key", {Optional, "Short Press Orange Key"}},
+        {"optional.str_set", {Optional, "STR Set"}},
+        {"optional.allow_reset", {Optional, "Allow Reset"}},
+        {"optional.password", {Optional, "Password"}},
+        {"keys.side_key", {"CKeyAssignDlg", "Side Key"}},
+        {"msk.id_code", {"CMskDlg", "ID Code"}},
+        {"msk.call.#", {"CMskDlg", "Call List"}},
+        {"dtmf.speed", {"CDtmfEncodePage", "DTMF Speed(digit/s)"}},
+        {"dtmf.first_digit_delay_ms", {"CDtmfEncodePage", "First Digit Delay Time(ms)"}},
+        {"dtmf.first_digit_time_ms", {"CDtmfEncodePage", "First Digit Time(ms)"}},
+        {"dtmf.star_hash_time_ms", {"CDtmfEncodePage", "* and # Digit Time(ms)"}},
+        {"dtmf.side_tone", {"CDtmfEncodePage", "SideTone"}},
+        {"dtmf.id_code", {"CDtmfDecodePage", "ID Code"}},
+        {"dtmf.group_code", {"CDtmfDecodePage", "Group Code"}},
+        {"dtmf.stun_activation", {"CDtmfDecodePage", "Stun Activation"}},
+        {"dtmf.stun_code", {"CDtmfDecodePage", "Stun Code"}},
+        {"dtmf.stun_type", {"CDtmfDecodePage", "Stun Type"}},
+        {"dtmf.call.#", {"CDtmfCallListPage", "Fast Call List"}},
+        {"twotone.first_delay_s", {Encode, "The first delay time(s)"}},
+        {"twotone.second_delay_s", {Encode, "The second delay time(s)"}},
+        {"twotone.long_delay_s", {Encode, "Long tone delay time(s)"}},
+        {"twotone.interval_s", {Encode, "Tone interval time(ms)"}},
+        {"twotone.tx_rise_s", {Encode, "Tx rise delay time(ms)"}},
+        {"twotone.short_beep", {Encode, "Short beep tone"}},
+        {"twotone.encode.#.tone1", {Encode, "Tone1 Fre", Encode, "Encode"}},
+        {"twotone.encode.#.tone2", {Encode, "Tone2 Fre", Encode, "Encode"}},
+        {"twotone.decode.#.a_tone", {Decode, "A Tone(HZ)", "CTwoToneDecodeTab", "Decode"}},
+        {"twotone.decode.#.b_tone", {Decode, "B Tone(HZ)", "CTwoToneDecodeTab", "Decode"}},
+        {"twotone.decode.#.first_delay_s",
+         {Decode, "The first delay time(s)", "CTwoToneDecodeTab", "Decode"}},
+        {"twotone.decode.#.second_delay_s",
+         {Decode, "The second delay time(s)", "CTwoToneDecodeTab", "Decode"}},
+        {"twotone.decode.#.interval_s",
+         {Decode, "Interval time(s)", "CTwoToneDecodeTab", "Decode"}},
+        {"twotone.decode.#.long_delay_s",
+         {Decode, "Long tone delay time(s)", "CTwoToneDecodeTab", "Decode"}},
+        {"sql.#-#", {"SqlTuningDlg", "Sql (5 - 100)"}},
+        {"params.mic_input_gain_ana", {Params, "Mic input gain (ana)"}},
+        {"params.mic_input_gain_digit", {Params, "Mic input gain (digit)"}},
+        {"params.mic_amp_gain", {Params, "Mic amp gain"}},
+        {"params.max_amp_offset", {Params, "Max amp offset"}},
+        {"params.tone_amp_offset_ana", {Params, "Tone amp offset (ana)"}},
+        {"params.tone_amp_offset_digit", {Params, "Tone amp offset (digit)"}},
+        {"params.v_narrow_sql_difference", {Params, "V Narrow Sql Difference"}},
+        {"params.u_narrow_sql_difference", {Params, "U Narrow Sql Difference"}},
+        {"softinfo.company", {Info, "Company"}},
+        {"softinfo.freq_band", {Info, "Freq Band"}},
+        {"softinfo.low_freq_1", {Info, "Low Freq 1"}},
+        {"softinfo.high_freq_1", {Info, "High Freq 1"}},
+        {"softinfo.low_freq_2", {Info, "Low Freq 2"}},
+        {"softinfo.high_freq_2", {Info, "High Freq 2"}},
     };
     return labels;
+}
+
+// "twotone.encode.3.tone1" as "twotone.encode.#.tone1" with "3" kept aside.
+std::string patternOf(const std::string& key, QStringList& numbers) {
+    std::string pattern;
+    for (std::size_t at = 0; at < key.size();) {
+        if (std::isdigit(static_cast<unsigned char>(key[at]))) {
+            const std::size_t from = at;
+            while (at < key.size() && std::isdigit(static_cast<unsigned char>(key[at])))
+                ++at;
+            numbers << QString::fromStdString(key.substr(from, at - from));
+            pattern += '#';
+        } else {
+            pattern += key[at++];
+        }
+    }
+    return pattern;
+}
+
+QString settingLabel(const std::string& key) {
+    const auto& labels = fieldLabels();
+    if (auto exact = labels.find(key); exact != labels.end())
+        return QCoreApplication::translate(exact->second.context, exact->second.source);
+    QStringList numbers;
+    auto it = labels.find(patternOf(key, numbers));
+    // Fields without a label of their own (the rows of a table) go by their key.
+    if (it == labels.end() || numbers.isEmpty())
+        return QString::fromStdString(key);
+    const FieldLabel& label = it->second;
+    const QString text = QCoreApplication::translate(label.context, label.source);
+    const QString number = numbers.join(QLatin1Char('-'));
+    if (label.entry)
+        return QStringLiteral("%1 %2: %3")
+            .arg(QCoreApplication::translate(label.entryContext, label.entry), number, text);
+    return QStringLiteral("%1 %2").arg(text, number);
 }
 
 } // namespace
@@ -89,11 +188,7 @@ QString differenceLabel(const Difference& difference, program::Language language
     case Difference::Kind::Setting:
         break;
     }
-    const auto& labels = optionalLabels();
-    if (auto it = labels.find(difference.key); it != labels.end())
-        return QCoreApplication::translate("COptionalFeaturesDlg", it->second);
-    // Fields without a label of their own (list entries, table cells) go by their key.
-    return QString::fromStdString(difference.key);
+    return settingLabel(difference.key);
 }
 
 DifferencesWindow::DifferencesWindow(QWidget* parent)

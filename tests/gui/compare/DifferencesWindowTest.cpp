@@ -25,14 +25,15 @@ private slots:
 
 namespace {
 
-// The document, and another image with channel 9's receive frequency, the TOT and
-// a byte no editor shows changed.
+// The document, and another image with channel 9's receive frequency, the TOT, an
+// MSK call and a byte no editor shows changed.
 struct TwoImages {
     TwoImages() : document(program::factoryDefaults()), other(document) {
         const std::uint8_t rx[] = {0x25, 0x06, 0x60, 0x44};
         other.write(0x0C0, rx);
         other.set(0xC20, 0x00);
-        const std::vector<program::settings::Assignment> tot{{"optional.tot", "90"}};
+        const std::vector<program::settings::Assignment> tot{{"optional.tot", "90"},
+                                                             {"msk.call.3", "12"}};
         if (program::settings::applySettings(other, tot))
             qFatal("TOT refused");
     }
@@ -52,8 +53,9 @@ void DifferencesWindowTest::rowsAreGroupedByEditorAndLeadToWhatShowsThem() {
     QStringList groups;
     for (int g = 0; g < tree->topLevelItemCount(); ++g)
         groups << tree->topLevelItem(g)->text(0);
-    QCOMPARE(groups, (QStringList{"Channel Information", "Optional Features",
+    QCOMPARE(groups, (QStringList{"Channel Information", "Optional Features", "MSK",
                                   "not shown by any editor (kept as read)"}));
+    QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), QStringLiteral("Call List 3"));
 
     // Channel cells first, then the channel's bytes, each named as the grid names it.
     QTreeWidgetItem* channels = tree->topLevelItem(0);
@@ -70,12 +72,12 @@ void DifferencesWindowTest::rowsAreGroupedByEditorAndLeadToWhatShowsThem() {
     QSignalSpy commands(&window, &DifferencesWindow::commandWanted);
     emit tree->itemActivated(channels->child(0), 0);
     emit tree->itemActivated(optional->child(0), 0);
-    emit tree->itemActivated(tree->topLevelItem(2)->child(0), 0); // leads nowhere
+    emit tree->itemActivated(tree->topLevelItem(3)->child(0), 0); // leads nowhere
     QCOMPARE(cells.size(), 1);
     QCOMPARE(cells[0], (QList<QVariant>{9, 1}));
     QCOMPARE(commands.size(), 1);
     QCOMPARE(commands[0][0].toInt(), command::OptionalFeatures);
-    QCOMPARE(window.differingRuns().size(), 3u);
+    QCOMPARE(window.differingRuns().size(), 4u);
 
     window.copyButton()->click();
     const QString copied = QApplication::clipboard()->text();
