@@ -64,6 +64,11 @@ CMainFrame::CMainFrame(FrameHost& app)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::releasePackKeys);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
+    // An open memory map shows the document that is active now.
+    connect(m_docManager, &CMyDocManager::activeFrameChanged, this, [this] {
+        if (m_memoryMap && m_memoryMap->isVisible())
+            refreshMemoryMap();
+    });
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
     m_docManager->acceptDrops(this);
