@@ -103,6 +103,12 @@ const NamedRegion& regionAt(std::size_t offset) {
     return *(it - 1);
 }
 
+const NamedRegion& channelRegion(int row) {
+    if (row < 1 || row > ChannelRecordCount)
+        throw std::out_of_range("no such channel row");
+    return regionAt(ChannelRecords.offset + std::size_t(row - 1) * ChannelRecordSize);
+}
+
 const BilingualText& editorName(Editor editor) {
     static const BilingualText names[] = {
         {"not shown by any editor (kept as read)", "未由任何编辑器显示(按读取保留)"},

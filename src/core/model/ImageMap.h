@@ -162,6 +162,10 @@ std::span<const NamedRegion> namedRegions();
 // The region that holds `offset` (0x000..0xFFF); throws std::out_of_range beyond.
 const NamedRegion& regionAt(std::size_t offset);
 
+// The region of a channel record by its grid row (1..129); throws std::out_of_range
+// for another row.
+const NamedRegion& channelRegion(int row);
+
 // The editor as its window is called; Editor::None reads "not shown by any editor
 // (kept as read)".
 const BilingualText& editorName(Editor editor);

@@ -34,6 +34,10 @@ inline constexpr int MoveDown = 32963;
 // Channel lists as CSV files (File menu)
 inline constexpr int ImportCsv = 32964;
 inline constexpr int ExportCsv = 32965;
+// Differences and the memory map
+inline constexpr int CompareWithFile = 32966;  // File menu
+inline constexpr int CompareWithRadio = 32967; // Program menu
+inline constexpr int MemoryMap = 32968;        // View menu
 
 // Sections of the codeplug and their editors
 inline constexpr int ChannelInformation = 32787;
@@ -90,6 +94,9 @@ inline constexpr std::array All = {
     MoveDown,
     ImportCsv,
     ExportCsv,
+    CompareWithFile,
+    CompareWithRadio,
+    MemoryMap,
     ChannelInformation,
     OptionalFeatures,
     Dtmf,

@@ -46,6 +46,12 @@ inline constexpr int ProgressStart = OkButton;
 inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
+inline constexpr int ProgressVerify = 1281;
+
+// The Differences window's list (its buttons lead to the same topic) and the
+// memory map; message-box-like windows above the dialogs' ids.
+inline constexpr int DifferencesList = 2251;
+inline constexpr int MemoryMapView = 2252;
 
 // Optional Features
 inline constexpr int OptionalBackLight = 1115;

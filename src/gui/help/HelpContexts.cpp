@@ -27,10 +27,11 @@ QList<int> all() {
              << gridcontrol::EncodeToneHelp
              // The dialogs: shared buttons, the progress window, the About box.
              << control::OkButton << control::CancelButton << control::ProgressStatus
-             << control::ProgressBar << control::AboutIcon << control::AboutVersion
+             << control::ProgressBar << control::ProgressVerify << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::AboutSettingsFile
-             << control::UnsavedChangesQuestion
+             << control::UnsavedChangesQuestion << control::DifferencesList
+             << control::MemoryMapView
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
              << control::OptionalDisplayMode << control::OptionalKeyLock

@@ -7,6 +7,8 @@
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
+#include "compare/DifferencesWindow.h"
+#include "compare/MemoryMapWindow.h"
 #include "exchange/ImportReportDlg.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
@@ -102,9 +104,16 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&port);
 
     CProgressDlg progress;
-    progress.open(QStringLiteral("Read Data"));
+    progress.open(QStringLiteral("Write Data"), true);
     faults << unreachableControls(&progress);
     progress.finish();
+
+    DifferencesWindow differences;
+    differences.showDifferences(program::factoryDefaults(), program::CodeplugImage(),
+                                QStringLiteral("Radio"), program::Language::English, true);
+    faults << unreachableControls(&differences);
+    MemoryMapWindow memoryMap;
+    faults << unreachableControls(&memoryMap);
 
     LanguageDlg choice(program::Language::English);
     faults << unreachableControls(&choice);
@@ -186,6 +195,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {progress.cancelButton(), control::ProgressCancel},
         {progress.statusLabel(), control::ProgressStatus},
         {progress.progressBar(), control::ProgressBar},
+        {progress.verifyBox(), control::ProgressVerify},
         {choice.button(program::Language::English), control::LanguageEnglish},
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
