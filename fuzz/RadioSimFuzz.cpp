@@ -42,6 +42,8 @@ RadioFaults faultsFrom(Input& in) {
         faults.shortReadBlock = k & 0x7F;
     if (std::uint8_t k = in.next(); k & 0x80)
         faults.hangAfter = k & 0x7F;
+    if (std::uint8_t k = in.next(); k & 0x80)
+        faults.corruptWriteAt = std::size_t(k & 0x0F) << 8 | in.next();
     return faults;
 }
 

@@ -8,6 +8,7 @@
 #include "SimProcess.h"
 #include "link/ImageTransfer.h"
 #include "link/PosixSerialLink.h"
+#include "settings/Differences.h"
 
 #include <benchmark/benchmark.h>
 
@@ -119,8 +120,47 @@ void BM_FullWrite(benchmark::State& state) {
     });
 }
 
+// A full write, then the read-back that checks it: the floor is the write's and the
+// read's together.
+void BM_WriteAndVerify(benchmark::State& state) {
+    CodeplugImage image;
+    std::mt19937 random(11);
+    for (auto& byte : image.bytes())
+        byte = static_cast<std::uint8_t>(random());
+    runTransfer(state, [&](ImageTransfer& transfer, const std::string& port) {
+        const TransferResult written = transfer.write(port, image, BandLimits{}, false);
+        if (!written.completed())
+            return written;
+        const VerifyResult verified = transfer.verify(port, image, false);
+        return verified.verified() ? verified.readBack : TransferResult{};
+    });
+}
+
+// Compare With Radio: a full read into a scratch image, then every difference found.
+void BM_CompareWithRadio(benchmark::State& state) {
+    const CodeplugImage document = sim::factoryFreshMemory();
+    runTransfer(state, [&](ImageTransfer& transfer, const std::string& port) {
+        CodeplugImage radio = document;
+        const TransferResult read = transfer.read(port, radio);
+        if (read.completed())
+            benchmark::DoNotOptimize(
+                settings::differences(document, radio, Language::English, true));
+        return read;
+    });
+}
+
 } // namespace
 
+BENCHMARK(BM_WriteAndVerify)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK(BM_CompareWithRadio)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->Repetitions(3);
 BENCHMARK(BM_FullRead)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_FullWrite)
     ->ArgName("squelch")

@@ -9,6 +9,15 @@ std::string CommandLine::value(const std::string& name, const std::string& fallb
     return it == options.end() ? fallback : it->second;
 }
 
+std::vector<std::string> CommandLine::values(const std::string& name) const {
+    std::vector<std::string> found;
+    for (const auto& [option, value] : given) {
+        if (option == name)
+            found.push_back(value);
+    }
+    return found;
+}
+
 std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& words,
                                             const OptionSet& accepted, std::string& error) {
     CommandLine line;
@@ -35,6 +44,7 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& word
                 return std::nullopt;
             }
             line.options[name] = "";
+            line.given.emplace_back(name, "");
         } else if (accepted.valued.count(name)) {
             if (!inlineValue) {
                 if (i + 1 >= words.size()) {
@@ -44,6 +54,7 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& word
                 inlineValue = words[++i];
             }
             line.options[name] = *inlineValue;
+            line.given.emplace_back(name, *inlineValue);
         } else {
             error = "unknown option " + name;
             return std::nullopt;

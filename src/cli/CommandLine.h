@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace program::cli {
@@ -12,10 +13,13 @@ namespace program::cli {
 // file names. "--name value" and "--name=value" both work for valued options.
 struct CommandLine {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
+    std::map<std::string, std::string> options; // the last value of each option
+    // Every option as given, in order, for options that may be given more than once.
+    std::vector<std::pair<std::string, std::string>> given;
 
     bool has(const std::string& name) const { return options.count(name) != 0; }
     std::string value(const std::string& name, const std::string& fallback = {}) const;
+    std::vector<std::string> values(const std::string& name) const;
 };
 
 struct OptionSet {

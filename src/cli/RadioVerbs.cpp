@@ -34,7 +34,18 @@ namespace {
 const OptionSet& radioOptions() {
     static const OptionSet options{
         {"--port", "--port-number", "--log-traffic", "--template", "--retries", "--service-code"},
-        {"--enable-sql", "--yes"}};
+        {"--enable-sql", "--yes", "--verify"}};
+    return options;
+}
+
+// compare's own options besides the port's.
+const OptionSet& compareOptions() {
+    static const OptionSet options = [] {
+        OptionSet all = radioOptions();
+        all.valued.insert({"--save", "--lang"});
+        all.flags.insert("--bytes");
+        return all;
+    }();
     return options;
 }
 
@@ -95,9 +106,35 @@ public:
     TransferHost& host() { return *m_host; }
     const std::string& device() const { return m_device; }
 
+    // Turns a read-back's outcome into the exit status: "verified" on stdout, or a line
+    // per run of written bytes the radio holds otherwise, or why nothing was checked.
+    int finishVerify(const CodeplugImage& written, const VerifyResult& result) const {
+        if (result.verified()) {
+            std::printf("verified\n");
+            return ExitOk;
+        }
+        const std::string reason = m_host->takeNotice();
+        if (!result.readBack.completed()) {
+            const bool cancelled = result.readBack.outcome == TransferResult::Outcome::Cancelled;
+            const LinkMessage message =
+                cancelled ? linktexts::verifyCancelled() : linktexts::verifyReadBackFailed();
+            return fail(ExitFailure, message.text.english +
+                                         (reason.empty() ? std::string() : " (" + reason + ")"));
+        }
+        std::fprintf(stderr, "program-cli: %s\n",
+                     linktexts::verifyDifferences().text.english.c_str());
+        for (const imagemap::Region& run : result.differences) {
+            std::fprintf(stderr, "%s: wrote %s, radio holds %s\n",
+                         imagemap::describeRun(run, Language::English).c_str(),
+                         imagemap::hexBytes(written, run).c_str(),
+                         imagemap::hexBytes(result.radio, run).c_str());
+        }
+        return ExitFailure;
+    }
+
     // Turns a transfer's outcome into the exit status, with one line that says what
     // ended a failed run and, for the port, why.
-    int finish(const TransferResult& result) const {
+    int finish(const TransferResult& result, int failureStatus = ExitFailure) const {
         std::string notice = m_host->takeNotice();
         if (result.completed()) {
             if (!notice.empty())
@@ -114,7 +151,7 @@ public:
                      linktexts::radioPartlyWritten().text.english;
         else if (cancelled && !result.message)
             notice = "cancelled; nothing was changed";
-        return notice.empty() ? ExitFailure : fail(ExitFailure, notice);
+        return notice.empty() ? failureStatus : fail(failureStatus, notice);
     }
 
 private:
@@ -147,9 +184,9 @@ std::optional<std::string> outputProblem(const std::filesystem::path& out) {
 
 std::optional<CommandLine> parseRadioVerb(const std::string& verb, const Words& words,
                                           std::size_t positionals, const std::string& usage,
-                                          int& status) {
+                                          int& status, const OptionSet& options = radioOptions()) {
     std::string error;
-    auto line = parseCommandLine(words, radioOptions(), error);
+    auto line = parseCommandLine(words, options, error);
     if (line && line->positional.size() != positionals)
         error = line->positional.size() < positionals ? "missing arguments" : "too many arguments";
     if (!error.empty()) {
@@ -206,8 +243,8 @@ int runRead(const Words& words) {
 
 int runWrite(const Words& words) {
     int status = ExitOk;
-    auto line =
-        parseRadioVerb("write", words, 1, "FILE.dat [--enable-sql] [--yes] [--retries N]", status);
+    auto line = parseRadioVerb("write", words, 1,
+                               "FILE.dat [--enable-sql] [--yes] [--verify] [--retries N]", status);
     if (!line)
         return status;
     auto session = openSession("write", *line, status);
@@ -218,9 +255,50 @@ int runWrite(const Words& words) {
     const Document& document = workspace.document;
     if (auto failure = workspace.document.open(line->positional[0]))
         return fail(ExitFailure, describe(*failure));
+    const CodeplugImage image = document.imageForSave();
+    const bool squelchWrite = line->has("--enable-sql");
     ImageTransfer transfer(session->link(), session->host());
-    return session->finish(transfer.write(session->device(), document.imageForSave(),
-                                          document.bandLimits(), line->has("--enable-sql")));
+    const TransferResult written =
+        transfer.write(session->device(), image, document.bandLimits(), squelchWrite);
+    if (!written.completed() || !line->has("--verify"))
+        return session->finish(written);
+    return session->finishVerify(image, transfer.verify(session->device(), image, squelchWrite));
+}
+
+int runCompare(const Words& words) {
+    int status = ExitOk;
+    auto line = parseRadioVerb("compare", words, 1,
+                               "FILE.dat [--save RADIO.dat] [--bytes] [--lang en|zh] [--retries N]",
+                               status, compareOptions());
+    if (!line)
+        return status;
+    const auto language = languageOption("compare", *line, status);
+    if (!language)
+        return status;
+    auto session = openSession("compare", *line, status);
+    if (!session)
+        return status;
+
+    // Like diff, trouble is 2 so that 1 always means "they differ".
+    Workspace workspace(*language);
+    if (auto failure = workspace.document.open(line->positional[0]))
+        return fail(ExitUsage, describe(*failure));
+    if (line->has("--save")) {
+        if (auto problem = outputProblem(line->value("--save")))
+            return fail(ExitUsage, "compare: " + *problem);
+    }
+    // The file's password is the one the radio must hold, as for a read.
+    const CodeplugImage file = workspace.document.image();
+    CodeplugImage radio = file;
+    ImageTransfer transfer(session->link(), session->host());
+    const auto result = transfer.read(session->device(), radio);
+    if (!result.completed())
+        return session->finish(result, ExitUsage);
+    if (line->has("--save")) {
+        if (auto failure = saveDatFile(line->value("--save"), radio))
+            return fail(ExitUsage, describe(*failure));
+    }
+    return printDifferences(file, radio, *language, line->has("--bytes"));
 }
 
 int runService(const Words& words) {

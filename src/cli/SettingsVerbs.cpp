@@ -5,6 +5,7 @@
 
 #include "service/ServiceAccessCode.h"
 #include "settings/Catalogue.h"
+#include "settings/Differences.h"
 
 #include <cstdio>
 
@@ -98,9 +99,18 @@ int runSet(const Words& words) {
     return ExitOk;
 }
 
+int printDifferences(const CodeplugImage& a, const CodeplugImage& b, Language language,
+                     bool bytes) {
+    const auto found = settings::differences(a, b, language, bytes);
+    for (const auto& difference : found)
+        std::printf("%s\n", settings::diffLine(difference, language).c_str());
+    return found.empty() ? ExitOk : ExitFailure;
+}
+
 int runDiff(const Words& words) {
     int status = ExitOk;
-    auto line = parseVerb("diff", words, {{"--lang"}, {}}, 2, "A.dat B.dat [--lang en|zh]", status);
+    auto line = parseVerb("diff", words, {{"--lang"}, {"--bytes"}}, 2,
+                          "A.dat B.dat [--bytes] [--lang en|zh]", status);
     if (!line)
         return status;
     const auto language = languageOption("diff", *line, status);
@@ -113,24 +123,8 @@ int runDiff(const Words& words) {
         if (auto failure = sides[side]->document.open(line->positional[side]))
             return fail(ExitUsage, describe(*failure));
     }
-
-    bool differ = false;
-    auto report = [&](const std::string& key, const std::string& was, const std::string& is) {
-        if (was == is)
-            return;
-        differ = true;
-        std::printf("%s: %s -> %s\n", key.c_str(), was.c_str(), is.c_str());
-    };
-    const auto before = settings::showSettings(a.document.image(), *language);
-    const auto after = settings::showSettings(b.document.image(), *language);
-    for (std::size_t i = 0; i < before.size(); ++i)
-        report(before[i].key, before[i].value, after[i].value);
-    for (int row = ChannelTable::FirstRow; row <= ChannelTable::LastRow; ++row) {
-        for (int col = ChannelTable::FirstColumn; col <= ChannelTable::LastColumn; ++col)
-            report("channel." + ChannelTable::rowLabel(row) + "." + std::to_string(col),
-                   a.document.table().text(row, col), b.document.table().text(row, col));
-    }
-    return differ ? ExitFailure : ExitOk;
+    return printDifferences(a.document.image(), b.document.image(), *language,
+                            line->has("--bytes"));
 }
 
 } // namespace program::cli

@@ -43,6 +43,7 @@ int runRead(const Words& words);
 int runWrite(const Words& words);
 int runService(const Words& words);
 int runDoctor(const Words& words);
+int runFleet(const Words& words);
 int runPrint(const Words& words);
 int runExportCsv(const Words& words);
 int runImportCsv(const Words& words);
@@ -50,6 +51,11 @@ int runImportCsv(const Words& words);
 int runSettings(const Words& words);
 int runSet(const Words& words);
 int runDiff(const Words& words);
+int runCompare(const Words& words);
+
+// Prints the differences of `b` from `a` as `diff` does, one line each; returns 0
+// when there are none, 1 otherwise.
+int printDifferences(const CodeplugImage& a, const CodeplugImage& b, Language language, bool bytes);
 
 // Prints "program-cli: <text>" on stderr and returns the status given.
 int fail(int status, const std::string& text);

@@ -27,8 +27,10 @@ constexpr Verb kVerbs[] = {
     {"offset", runOffset},
     {"read", runRead},
     {"write", runWrite},
+    {"compare", runCompare},
     {"service", runService},
     {"doctor", runDoctor},
+    {"fleet", runFleet},
     {"settings", runSettings},
     {"set", runSet},
     {"diff", runDiff},
@@ -73,9 +75,13 @@ Settings of the editors (Optional Features, Key Assignment, MSK, ...) by key:
                                    change fields as the editors would (all or none) and
                                    save the file; a value the editor would not show as
                                    given is refused; params.* keys need the service code
-  diff A.dat B.dat [--lang en|zh]  print every key and channel cell whose shown value
+  diff A.dat B.dat [--bytes] [--lang en|zh]
+                                   print every key and channel cell whose shown value
                                    differs ("key: A -> B", channel cells as
-                                   channel.ROW.COLUMN); exit 0 same, 1 different, 2 trouble
+                                   channel.ROW.COLUMN); --bytes adds a line per run of
+                                   differing bytes, named by what the bytes hold
+                                   ("bytes 0xFD4-0xFD5 (band shadow): 13 17 -> 42 17");
+                                   exit 0 same, 1 different, 2 trouble
 
 Channel lists (CSV with the column set spreadsheets and other programming tools use:
 Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,...):
@@ -92,10 +98,16 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    read the whole radio into OUT.dat; the radio password
                                    is checked against the template's (a new document's
                                    when none is given)
-  write FILE.dat [--enable-sql] [--yes] [--retries N]
+  write FILE.dat [--enable-sql] [--yes] [--verify] [--retries N]
                                    write FILE.dat into the radio; --enable-sql also sends
                                    the squelch table and parameters, --yes answers OK when
-                                   the file's band is outside the radio's
+                                   the file's band is outside the radio's; --verify reads
+                                   the radio back and prints "verified" when it holds
+                                   every byte written, or a line per range that differs
+  compare FILE.dat [--save RADIO.dat] [--bytes] [--lang en|zh]
+                                   read the radio (FILE's password is checked) and print
+                                   what it holds otherwise, as diff FILE RADIO would;
+                                   --save keeps the radio's image; exit as diff
   service read|write sql|params|info FILE.dat [--service-code CODE]
                                    the service exchanges (squelch tuning, parameter
                                    adjust, software info) on FILE.dat's image; squelch
@@ -111,6 +123,18 @@ Radio (the serial port: --port DEVICE, or --port-number N for COMn's device):
                                    problem's fix indented under it. --report writes a
                                    report to send with a request for help. Exit 0 when a
                                    radio answered, 1 when none did, 2 usage error
+  fleet FILE.dat --port DEVICE [--port DEVICE...] [--values RADIOS.csv]
+        [--report REPORT.csv] [--backup-dir DIR] [--verify] [--enable-sql]
+                                   write FILE.dat into the radio on each port, all ports
+                                   at once, one line per radio as it ends ("PORT LABEL:
+                                   written and verified" or what failed); RADIOS.csv gives
+                                   each radio its own values (first column label, then
+                                   settings keys or channel.ROW.COLUMN), REPORT.csv gets
+                                   a line per radio and a rerun takes the rows not yet
+                                   done; --backup-dir keeps each radio's memory before
+                                   the write; --port-number N may stand for --port;
+                                   a radio whose band does not fit is not written;
+                                   exit 0 only when every radio was written (and verified)
 Radio options: --log-traffic FILE  log every byte each way with a timestamp
 
 Columns: 1 Rx Frequency, 2 Tx Frequency, 3 QT/DQT Dec, 4 QT/DQT Enc, 5 Chnnel Name,

@@ -232,8 +232,14 @@ void RadioEngine::writeBlock(std::size_t address, std::span<const std::uint8_t> 
                              std::vector<std::uint8_t>& answer) {
     m_memory.write(address, data);
     std::string line = "write " + hexAddress(address) + " " + hexBytes(data);
+    std::string kept;
+    if (const auto at = m_faults.corruptWriteAt;
+        at && *at >= address && *at < address + data.size()) {
+        m_memory.set(*at, static_cast<std::uint8_t>(~data[*at - address]));
+        kept = ", " + hexAddress(*at) + " kept wrong";
+    }
     if (m_faults.noAckBlock == m_blocks) {
-        log(line + " -> not acknowledged");
+        log(line + " -> not acknowledged" + kept);
         return;
     }
     answer.push_back(kAck);
@@ -243,7 +249,7 @@ void RadioEngine::writeBlock(std::size_t address, std::span<const std::uint8_t> 
     } else {
         line += " -> 06";
     }
-    log(line);
+    log(line + kept);
 }
 
 void RadioEngine::log(const std::string& line) const {

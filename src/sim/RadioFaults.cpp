@@ -1,5 +1,7 @@
 #include "RadioFaults.h"
 
+#include "model/CodeplugImage.h"
+
 #include <charconv>
 
 namespace program::sim {
@@ -11,6 +13,21 @@ std::optional<int> parseCount(std::string_view text, int minimum) {
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || value < minimum)
+        return std::nullopt;
+    return value;
+}
+
+// A memory address, hexadecimal with "0x" or decimal, or nothing when `text` is not one.
+std::optional<std::size_t> parseAddress(std::string_view text) {
+    int base = 10;
+    if (text.starts_with("0x") || text.starts_with("0X")) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    std::size_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        value >= CodeplugImage::Size)
         return std::nullopt;
     return value;
 }
@@ -42,6 +59,13 @@ std::optional<std::string> addFault(RadioFaults& faults, std::string_view text) 
         return std::nullopt;
     }
 
+    if (name == "corrupt-write") {
+        faults.corruptWriteAt = parseAddress(value);
+        if (!faults.corruptWriteAt)
+            return "fault 'corrupt-write' needs a memory address from 0 to 0xFFF, not '" +
+                   std::string(value) + "'";
+        return std::nullopt;
+    }
     const int minimum = name == "hang-after" ? 0 : 1;
     std::optional<int> count = parseCount(value, minimum);
     if (!count)
@@ -70,7 +94,9 @@ std::string faultHelp() {
            "        no-ack=K          never acknowledge block K of a session\n"
            "        short-read[=K]    leave out the last byte of every read reply (or block K's)\n"
            "        hang-after=K      stop answering after K blocks, until the next wake\n"
-           "        pad-after-reply   send a stray byte after each block reply\n";
+           "        pad-after-reply   send a stray byte after each block reply\n"
+           "        corrupt-write=ADDR keep the byte at ADDR (0xC3 or 195) of a written block\n"
+           "                          inverted, though the block is acknowledged\n";
 }
 
 } // namespace program::sim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ struct RadioFaults {
     std::optional<int> shortReadBlock; // short-read=K: only block K's reply is short
     std::optional<int> hangAfter;      // hang-after=K: silent after K blocks until a wake
     bool padAfterReply = false;        // a stray byte follows each block reply
+    // corrupt-write=ADDR: a written block that covers ADDR is acknowledged as usual,
+    // but the radio keeps that one byte inverted, as a noisy cable would leave it.
+    std::optional<std::size_t> corruptWriteAt;
 };
 
 // Adds one fault given as on the command line ("silent", "no-ack=3"...). Returns

@@ -73,6 +73,46 @@ TEST_F(CliRadio, WriteThenReadRoundTripsEveryAddressAWriteSends) {
     EXPECT_NE(log.find("> 57 00 00 08"), std::string::npos);
 }
 
+TEST_F(CliRadio, WriteVerifyCatchesAByteTheRadioKeptWrong) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    startRadio();
+    auto clean = cli({"write", codeplug, "--port", port(), "--verify"});
+    EXPECT_EQ(clean.status, 0) << clean.err;
+    EXPECT_EQ(clean.out, "verified\n");
+    radio->stop();
+
+    startRadio({"--fault", "corrupt-write=0x0C3"});
+    auto caught = cli({"write", codeplug, "--port", port(), "--verify"});
+    EXPECT_EQ(caught.status, 1);
+    EXPECT_EQ(caught.out, "");
+    EXPECT_NE(caught.err.find("0x0C3: channel 9: wrote FF, radio holds 00"), std::string::npos)
+        << caught.err;
+    EXPECT_EQ(readBytes(codeplug).size(), 4096u);
+}
+
+TEST_F(CliRadio, CompareShowsWhatTheRadioHoldsOtherwiseThanTheFile) {
+    const auto codeplug = file("codeplug.dat");
+    ASSERT_EQ(cli({"new", codeplug}).status, 0);
+    startRadio();
+    ASSERT_EQ(cli({"compare", codeplug, "--port", port()}).status, 0);
+    ASSERT_EQ(cli({"edit", codeplug, "1", "1", "145.0125"}).status, 0);
+    ASSERT_EQ(cli({"set", codeplug, "optional.tot=90"}).status, 0);
+
+    auto compared = cli({"compare", codeplug, "--port", port(), "--save", file("radio.dat")});
+    EXPECT_EQ(compared.status, 1) << compared.err;
+    EXPECT_EQ(compared.out.rfind("optional.tot: 90 -> 30\nchannel.1.1: 145.01250 -> \n", 0), 0u)
+        << compared.out;
+    EXPECT_EQ(readBytes(file("radio.dat")), radioMemory());
+
+    // Another password than the radio's: not read, and trouble rather than a difference.
+    startRadio();
+    ASSERT_EQ(cli({"set", codeplug, "optional.password=1234"}).status, 0);
+    auto refused = cli({"compare", codeplug, "--port", port()});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("Password Error!"), std::string::npos) << refused.err;
+}
+
 TEST_F(CliRadio, FailedReadLeavesNoFileAndSaysWhy) {
     startRadio({"--fault", "bad-identity"});
     auto run = cli({"read", file("out.dat"), "--port", port()});

@@ -45,6 +45,12 @@ TEST(CliSettings, SetThenSettingsAndDiffShowTheChange) {
                              0),
               0u)
         << diff.out;
+    EXPECT_EQ(diff.out.find("bytes "), std::string::npos);
+    auto bytes = cli(dir, {"diff", before, after, "--bytes"});
+    EXPECT_EQ(bytes.status, 1);
+    EXPECT_EQ(bytes.out.rfind(diff.out, 0), 0u) << bytes.out;
+    EXPECT_NE(bytes.out.find("\nbytes 0xC40 (optional features): 01 -> 03\n"), std::string::npos)
+        << bytes.out;
     EXPECT_EQ(cli(dir, {"diff", before, before}).status, 0);
     EXPECT_EQ(cli(dir, {"diff", before, (dir / "missing.dat").string()}).status, 2);
 

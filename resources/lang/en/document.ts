@@ -42,6 +42,10 @@ The file could not be written: %2</source>
         <translation>Cannot save %1.
 The file could not be written: %2</translation>
     </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Compare With File</translation>
+    </message>
 </context>
 <context>
     <name>CProgramDoc</name>
@@ -111,6 +115,10 @@ The file could not be written: %2</translation>
         <source>Written to the radio</source>
         <translation>Written to the radio</translation>
     </message>
+    <message>
+        <source>Written to the radio and verified</source>
+        <translation>Written to the radio and verified</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>
@@ -129,6 +137,10 @@ The file could not be written: %2</translation>
     <message>
         <source>Not start yet</source>
         <translation>Not start yet</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>Verify after writing</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,10 @@
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
 </context>
 <context>
     <name>LockKeyIndicators</name>

@@ -42,6 +42,10 @@ The file could not be written: %2</source>
         <translation>无法保存 %1。
 文件写入失败：%2</translation>
     </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>与文件比较</translation>
+    </message>
 </context>
 <context>
     <name>CProgramDoc</name>
@@ -111,6 +115,10 @@ The file could not be written: %2</source>
         <source>Written to the radio</source>
         <translation>已写入对讲机</translation>
     </message>
+    <message>
+        <source>Written to the radio and verified</source>
+        <translation>已写入对讲机并校验无误</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>
@@ -129,6 +137,10 @@ The file could not be written: %2</source>
     <message>
         <source>Not start yet</source>
         <translation>尚未开始</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>写入后校验</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,10 @@
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>Radio</source>
+        <translation>对讲机</translation>
+    </message>
 </context>
 <context>
     <name>LockKeyIndicators</name>

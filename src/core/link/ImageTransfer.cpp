@@ -84,7 +84,29 @@ bool readBlock(WireSession& session, std::uint16_t address, bool firstOfRow,
 
 ImageTransfer::ImageTransfer(SerialLink& link, TransferHost& host) : m_link(link), m_host(host) {}
 
+std::vector<imagemap::Region> writtenRanges(bool squelchWrite) {
+    std::vector<imagemap::Region> ranges{{0, imagemap::FullRowsEnd}};
+    for (const Block& block : writeTail(squelchWrite))
+        ranges.push_back({block.address, block.length});
+    return ranges;
+}
+
 TransferResult ImageTransfer::read(const std::string& device, CodeplugImage& image) {
+    return readAll(device, image, PasswordRule::Refuse, {});
+}
+
+VerifyResult ImageTransfer::verify(const std::string& device, const CodeplugImage& written,
+                                   bool squelchWrite) {
+    VerifyResult result{{}, written, {}};
+    result.readBack = readAll(device, result.radio, PasswordRule::Accept, linktexts::Verifying);
+    if (result.readBack.completed())
+        result.differences =
+            imagemap::differingRuns(written, result.radio, writtenRanges(squelchWrite));
+    return result;
+}
+
+TransferResult ImageTransfer::readAll(const std::string& device, CodeplugImage& image,
+                                      PasswordRule rule, const BilingualText& rowPrefix) {
     WireSession session(m_link, m_host);
     if (auto end =
             session.open(device, Timeouts, linktexts::stringTable(message::CouldNotOpenPort)))
@@ -92,7 +114,7 @@ TransferResult ImageTransfer::read(const std::string& device, CodeplugImage& ima
     m_host.setProgressRange(ReadRows);
     if (auto end = handshake(session, nullptr))
         return *end;
-    if (auto end = checkPassword(session, image))
+    if (auto end = checkPassword(session, image, rule))
         return *end;
 
     CodeplugImage scratch = image;
@@ -101,7 +123,7 @@ TransferResult ImageTransfer::read(const std::string& device, CodeplugImage& ima
         if (!readBlock(session, address, true, scratch) ||
             !readBlock(session, address + HalfRow, false, scratch))
             return session.fail(programInterrupt());
-        if (auto end = finishRow(row))
+        if (auto end = finishRow(row, rowPrefix))
             return *end;
     }
     session.close();
@@ -180,15 +202,16 @@ std::optional<TransferResult> ImageTransfer::handshake(WireSession& session,
 
 // The password frame goes without clearing the port first; the acknowledgement
 // after it is a new command, so whatever followed the reply is dropped before it.
-std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
-                                                           const CodeplugImage& image) {
+std::optional<TransferResult>
+ImageTransfer::checkPassword(WireSession& session, const CodeplugImage& image, PasswordRule rule) {
     session.send(wire::readBlockFrame(PasswordBlock, HalfRow));
     const SerialReadResult reply = session.receive(ReadReplySize);
     const std::size_t first = wire::ReadReplyHeaderSize + (PasswordOffset - PasswordBlock);
     const auto expected = image.range(PasswordOffset, PasswordLength);
-    const bool matches = !reply.error && reply.bytes.size() >= first + PasswordLength &&
-                         std::equal(expected.begin(), expected.end(), reply.bytes.begin() + first);
-    if (!matches)
+    const bool complete = !reply.error && reply.bytes.size() >= first + PasswordLength;
+    const bool matches =
+        complete && std::equal(expected.begin(), expected.end(), reply.bytes.begin() + first);
+    if (!complete || (!matches && rule == PasswordRule::Refuse))
         return session.fail(linktexts::passwordError());
     session.clear();
     session.send(wire::Ack);
@@ -197,11 +220,14 @@ std::optional<TransferResult> ImageTransfer::checkPassword(WireSession& session,
     return std::nullopt;
 }
 
-std::optional<TransferResult> ImageTransfer::finishRow(int row) {
+std::optional<TransferResult> ImageTransfer::finishRow(int row, const BilingualText& prefix) {
     const int position = row + 1;
     m_host.setProgress(position);
     const std::string shown = std::to_string(position);
-    m_host.showStatus({shown, shown});
+    if (prefix.english.empty())
+        m_host.showStatus({shown, shown});
+    else
+        m_host.showStatus({prefix.english + " " + shown, prefix.chinese + " " + shown});
     for (int step = 0; step < PumpStepsPerRow; ++step) {
         if (m_host.pumpEvent())
             return cancelled();

@@ -80,6 +80,31 @@ LinkMessage radioPartlyWritten() {
                    LinkMessage::Caption::Caution);
 }
 
+LinkMessage verified() {
+    LinkMessage message =
+        literal("The radio holds every byte written.", "对讲机保存了写入的每一个字节。");
+    message.icon = LinkMessage::Icon::Information;
+    return message;
+}
+
+LinkMessage verifyDifferences() {
+    LinkMessage message = literal("The radio holds other bytes than were written:",
+                                  "对讲机中以下字节与写入的不同:", LinkMessage::Caption::Caution);
+    message.icon = LinkMessage::Icon::Warning;
+    return message;
+}
+
+LinkMessage verifyReadBackFailed() {
+    LinkMessage message = literal("The write completed, but the read-back could not check it.",
+                                  "写入已完成,但回读未能校验写入的数据。");
+    message.icon = LinkMessage::Icon::Warning;
+    return message;
+}
+
+LinkMessage verifyCancelled() {
+    return literal("The write completed and was not verified.", "写入已完成,但未校验。");
+}
+
 LinkMessage portHeldBy(const std::string& device, int pid) {
     const std::string process = std::to_string(pid);
     return connectionFailure(

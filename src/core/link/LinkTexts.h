@@ -10,6 +10,9 @@ namespace program::linktexts {
 // The status line while the radio is being woken.
 inline const BilingualText Waiting{"Waiting the response from radio....", "请等待对机讲响应...."};
 
+// The status line of a read-back after a write, before the row count.
+inline const BilingualText Verifying{"Verifying", "正在校验"};
+
 // A message of the language packs' string table, captioned with the application
 // name unless told otherwise.
 LinkMessage stringTable(int id,
@@ -27,6 +30,13 @@ LinkMessage portPermissionDenied(const std::string& device);
 // Follows a write that failed or was cancelled after its first block: what the radio
 // may hold now, and how to give it a consistent memory again.
 LinkMessage radioPartlyWritten();
+// The ends of a read-back after a write: every written byte came back; some came
+// back otherwise (the lines naming them follow); the read-back failed or was
+// cancelled, so nothing was checked although the write itself completed.
+LinkMessage verified();
+LinkMessage verifyDifferences();
+LinkMessage verifyReadBackFailed();
+LinkMessage verifyCancelled();
 // Replaces the usual open failure when a lock file names the process that holds the port.
 LinkMessage portHeldBy(const std::string& device, int pid);
 // The system's reason for `error`: the common ones of a serial port in either

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/BilingualText.h"
 #include "model/CodeplugImage.h"
 
 #include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
 
 // Where everything lives in the radio's 4096-byte memory. Every offset the program
 // uses is named here once; codecs, the transfer plans, the simulator and the front
@@ -126,5 +130,58 @@ static_assert(ParameterBlock.end() == IdentityBlock.offset);
 static_assert(BandLimitBlock.end() == SquelchThreshold.offset);
 static_assert(SquelchThreshold.end() <= CodeplugImage::Size);
 static_assert(FullRowsEnd % CodeplugImage::RowSize == 0);
+
+// The editor that shows a byte, for the names a verify, a comparison and the memory
+// map give to the bytes.
+enum class Editor {
+    None, // no editor shows the byte; it is carried as read
+    ChannelInformation,
+    OptionalFeatures,
+    Dtmf,
+    TwoTone,
+    Msk,
+    KeyAssignment,
+    SqlTuning,
+    ParameterAdjust,
+    SoftwareInfo,
+};
+
+// A region with what it holds and who shows it. Every byte of the memory lies in
+// exactly one of them; where two editors share a byte (the 2-Tone dialog's derived
+// values on the squelch table, DTMF's bits in the first feature flag byte) the
+// region names the editor that reads it back.
+struct NamedRegion {
+    Region region;
+    BilingualText name; // "channel 9", "band shadow"
+    Editor editor = Editor::None;
+    int channel = 0; // the grid row of a channel record (1..129, 129 is "Fr"), else 0
+};
+
+// The regions in offset order, from 0x000 to 0xFFF without a gap.
+std::span<const NamedRegion> namedRegions();
+// The region that holds `offset` (0x000..0xFFF); throws std::out_of_range beyond.
+const NamedRegion& regionAt(std::size_t offset);
+
+// The region of a channel record by its grid row (1..129); throws std::out_of_range
+// for another row.
+const NamedRegion& channelRegion(int row);
+
+// The editor as its window is called; Editor::None reads "not shown by any editor
+// (kept as read)".
+const BilingualText& editorName(Editor editor);
+
+// "0x0C0-0x0C7", or "0xFE1" for one byte.
+std::string hexRange(Region run);
+// The bytes of `run` in `image` as "13 17".
+std::string hexBytes(const CodeplugImage& image, Region run);
+// "0x0C0-0x0C7: channel 9": the run, named by the region of its first byte.
+std::string describeRun(Region run, Language language);
+
+// The runs of bytes inside `within` where `a` and `b` differ, in offset order, each
+// cut at the regions' boundaries so that it lies in one region.
+std::vector<Region> differingRuns(const CodeplugImage& a, const CodeplugImage& b,
+                                  std::span<const Region> within);
+// The same over the whole memory.
+std::vector<Region> differingRuns(const CodeplugImage& a, const CodeplugImage& b);
 
 } // namespace program::imagemap

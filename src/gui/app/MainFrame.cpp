@@ -14,6 +14,9 @@
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
 #include "common/SettingsText.h"
+#include "compare/DifferencesWindow.h"
+#include "compare/MemoryMapWindow.h"
+#include "fleet/FleetDlg.h"
 #include "help/HelpContexts.h"
 #include "link/ConnectionCheckDlg.h"
 #include "link/PortNames.h"
@@ -24,6 +27,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -64,9 +68,13 @@ CMainFrame::CMainFrame(FrameHost& app)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::releasePackKeys);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateMenuBar);
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
-    // A document opened after View > Mark Duplicates shows its marks too.
-    connect(m_docManager, &CMyDocManager::activeFrameChanged, this,
-            [this] { applyMarkDuplicates(); });
+    // A document opened after View > Mark Duplicates shows its marks too, and an
+    // open memory map shows the document that is active now.
+    connect(m_docManager, &CMyDocManager::activeFrameChanged, this, [this] {
+        applyMarkDuplicates();
+        if (m_memoryMap && m_memoryMap->isVisible())
+            refreshMemoryMap();
+    });
     connect(m_docManager, &CMyDocManager::transferRunningChanged, this,
             &CMainFrame::setTransferRunning);
     m_docManager->acceptDrops(this);
@@ -230,6 +238,20 @@ void CMainFrame::onCommand(int id) {
             .exec();
         break;
     }
+    case command::ProgramSeveralRadios:
+        if (auto* frame = m_docManager->activeFrame())
+            CFleetDlg::run(*frame->document(), m_docManager->portOverrides(),
+                           m_docManager->linkFactory(), this);
+        break;
+    case command::CompareWithFile:
+        compareWithFile();
+        break;
+    case command::CompareWithRadio:
+        compareWithRadio();
+        break;
+    case command::MemoryMap:
+        showMemoryMap();
+        break;
     case command::ViewToolbar:
         m_toolBar->setVisible(m_toolBar->isHidden());
         updateToggleChecks();
@@ -269,6 +291,87 @@ void CMainFrame::onCommand(int id) {
         }
         break;
     }
+}
+
+DifferencesWindow* CMainFrame::differencesWindow() const {
+    return m_differences;
+}
+
+MemoryMapWindow* CMainFrame::memoryMapWindow() const {
+    return m_memoryMap;
+}
+
+DifferencesWindow& CMainFrame::differences() {
+    if (!m_differences) {
+        m_differences = new DifferencesWindow(this);
+        connect(m_differences, &DifferencesWindow::channelCellWanted, this,
+                [this](int row, int column) {
+                    m_docManager->showActive();
+                    if (CProgramView* view = activeView())
+                        view->selectCell(row, column);
+                });
+        connect(m_differences, &DifferencesWindow::commandWanted, this, &CMainFrame::onCommand);
+        connect(
+            m_differences, &DifferencesWindow::openAsDocumentWanted, this,
+            [this](const program::CodeplugImage& image) { m_docManager->openImageAsNew(image); });
+        connect(m_differences, &DifferencesWindow::differencesChanged, this,
+                &CMainFrame::refreshMemoryMap);
+    }
+    return *m_differences;
+}
+
+void CMainFrame::showDifferences(const program::CodeplugImage& other, const QString& otherName,
+                                 bool fromRadio) {
+    CProgramView* view = activeView();
+    if (!view)
+        return;
+    // The grid as it stands counts, as a write would send it.
+    view->bringImageUpToDate();
+    DifferencesWindow& window = differences();
+    window.showDifferences(view->document().image(), other, otherName,
+                           view->document().state().language, fromRadio);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void CMainFrame::compareWithFile() {
+    if (!activeView())
+        return;
+    QString path;
+    if (auto image = m_docManager->chooseImageToCompare(path))
+        showDifferences(*image, QFileInfo(path).fileName(), false);
+}
+
+void CMainFrame::compareWithRadio() {
+    CProgramView* view = activeView();
+    if (!view)
+        return;
+    view->bringImageUpToDate();
+    view->compareWithRadio(
+        [this](const program::CodeplugImage& radio) { showDifferences(radio, tr("Radio"), true); });
+}
+
+void CMainFrame::showMemoryMap() {
+    if (!activeView())
+        return;
+    if (!m_memoryMap)
+        m_memoryMap = new MemoryMapWindow(this);
+    refreshMemoryMap();
+    m_memoryMap->show();
+    m_memoryMap->raise();
+    m_memoryMap->activateWindow();
+}
+
+void CMainFrame::refreshMemoryMap() {
+    CProgramView* view = activeView();
+    if (!m_memoryMap || !view)
+        return;
+    view->bringImageUpToDate();
+    m_memoryMap->showImage(view->document().image(), view->document().state().language);
+    m_memoryMap->setMarked(m_differences && m_differences->isVisible()
+                               ? m_differences->differingRuns()
+                               : std::vector<program::imagemap::Region>{});
 }
 
 void CMainFrame::setTransferRunning(bool running) {

@@ -3,9 +3,15 @@
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
+namespace program {
+class CodeplugImage;
+}
 class CMyDocManager;
+class DifferencesWindow;
+class MemoryMapWindow;
 class CProgramView;
 class CommandActions;
 class FrameHost;
@@ -47,6 +53,10 @@ public:
     // The view of the active document window (shown or hidden); null without one.
     CProgramView* activeView() const;
 
+    // The Differences window and the memory map, made when first opened; null before.
+    DifferencesWindow* differencesWindow() const;
+    MemoryMapWindow* memoryMapWindow() const;
+
 public slots:
     // While the radio link runs, every command that would touch a document, the
     // port or open a dialog is disabled, and so is closing the program.
@@ -68,6 +78,13 @@ private:
     void updateMenuBar();
     void updateToggleChecks();
     void releasePackKeys(QMdiSubWindow* window);
+    void compareWithFile();
+    void compareWithRadio();
+    void showDifferences(const program::CodeplugImage& other, const QString& otherName,
+                         bool fromRadio);
+    DifferencesWindow& differences();
+    void showMemoryMap();
+    void refreshMemoryMap();
 
     FrameHost& m_app;
     QString m_title;
@@ -83,4 +100,6 @@ private:
     bool m_showingDocumentMenus = false;
     bool m_transferRunning = false;
     bool m_markDuplicates = false;
+    QPointer<DifferencesWindow> m_differences;
+    QPointer<MemoryMapWindow> m_memoryMap;
 };

@@ -30,6 +30,7 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
     doc.state().portNumber = SettingsPortNumberStore(m_settings).load();
 
     m_transfer->setCommitEditor([this] { commitOpenEditor(); });
+    m_transfer->setUserSettings(&m_settings);
     doc.setPendingEditCommitter([this] { return commitOpenEditor(); });
     connect(m_grid, &ChannelGrid::commandWanted, this, [this](int id) { handleCommand(id); });
     connect(m_grid, &ChannelGrid::contextMenuWanted, this, [this](const QPoint& at) {
@@ -38,6 +39,11 @@ CProgramView::CProgramView(CProgramDoc& doc, UserSettings& settings,
         menu->popup(at);
     });
     connect(m_transfer, &TransferRunner::statusMessage, this, &CProgramView::statusMessage);
+    connect(m_transfer, &TransferRunner::radioCompared, this,
+            [this](const program::CodeplugImage& radio) {
+                if (m_compared)
+                    m_compared(radio);
+            });
     connect(m_transfer, &TransferRunner::runningChanged, this, [this](bool running) {
         m_grid->setEnabled(!running);
         emit transferRunningChanged(running);
@@ -111,6 +117,22 @@ void CProgramView::find(int id) {
 
 void CProgramView::setMarkDuplicates(bool mark) {
     m_model->setMarkDuplicates(mark);
+}
+
+void CProgramView::compareWithRadio(std::function<void(const program::CodeplugImage&)> compared) {
+    if (transferRunning())
+        return;
+    m_compared = std::move(compared);
+    m_transfer->open(Direction::Compare);
+}
+
+void CProgramView::selectCell(int row, int column) {
+    const QModelIndex cell = m_grid->model()->index(row - 1, column - 1);
+    if (!cell.isValid())
+        return;
+    m_grid->setCurrentIndex(cell);
+    m_grid->scrollTo(cell);
+    m_grid->setFocus();
 }
 
 void CProgramView::hideEvent(QHideEvent* event) {

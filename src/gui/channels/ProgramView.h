@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class CProgramDoc;
 class CProgressDlg;
 class ChannelGrid;
@@ -48,6 +50,12 @@ public:
     // The device the next connection opens.
     std::string portDevice() const { return m_transfer->portDevice(); }
 
+    // Program > Compare With Radio: reads the radio in the progress window into a
+    // scratch image and hands it to `compared`; the document stays as it was.
+    void compareWithRadio(std::function<void(const program::CodeplugImage&)> compared);
+    // Makes a cell of the grid (row 1..129, column 1..9) the current one.
+    void selectCell(int row, int column);
+
     void setLinkFactory(program::LinkFactory factory) {
         m_transfer->setLinkFactory(std::move(factory));
     }
@@ -71,4 +79,5 @@ private:
     TransferRunner* m_transfer;
     GridOperations* m_operations;
     FindBar* m_findBar = nullptr;
+    std::function<void(const program::CodeplugImage&)> m_compared;
 };

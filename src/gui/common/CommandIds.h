@@ -43,6 +43,10 @@ inline constexpr int MarkDuplicates = 32986;
 // Channel lists as CSV files (File menu)
 inline constexpr int ImportCsv = 32964;
 inline constexpr int ExportCsv = 32965;
+// Differences and the memory map
+inline constexpr int CompareWithFile = 32966;  // File menu
+inline constexpr int CompareWithRadio = 32967; // Program menu
+inline constexpr int MemoryMap = 32968;        // View menu
 
 // Sections of the codeplug and their editors
 inline constexpr int ChannelInformation = 32787;
@@ -60,6 +64,8 @@ inline constexpr int Read = 32773;
 inline constexpr int Write = 32774;
 inline constexpr int ComSetup = 32777;
 inline constexpr int ConnectionCheck = 32990;
+// One document into the radios on several ports at once
+inline constexpr int ProgramSeveralRadios = 32995;
 inline constexpr int Language = 32799;
 
 // View
@@ -105,6 +111,9 @@ inline constexpr std::array All = {
     MarkDuplicates,
     ImportCsv,
     ExportCsv,
+    CompareWithFile,
+    CompareWithRadio,
+    MemoryMap,
     ChannelInformation,
     OptionalFeatures,
     Dtmf,
@@ -116,6 +125,7 @@ inline constexpr std::array All = {
     ParameterAdjust,
     Read,
     Write,
+    ProgramSeveralRadios,
     ComSetup,
     ConnectionCheck,
     Language,

@@ -48,6 +48,12 @@ inline constexpr int ProgressStart = OkButton;
 inline constexpr int ProgressCancel = CancelButton;
 inline constexpr int ProgressStatus = 1062;
 inline constexpr int ProgressBar = 1245;
+inline constexpr int ProgressVerify = 1281;
+
+// The Differences window's list (its buttons lead to the same topic) and the
+// memory map; message-box-like windows above the dialogs' ids.
+inline constexpr int DifferencesList = 2251;
+inline constexpr int MemoryMapView = 2252;
 
 // Optional Features
 inline constexpr int OptionalBackLight = 1115;
@@ -107,6 +113,18 @@ inline constexpr int SetValueValue = 1974;
 inline constexpr int OffsetPlus = 1975;
 inline constexpr int OffsetMinus = 1976;
 inline constexpr int OffsetKHz = 1977;
+
+// Program Several Radios: the files, the switches, each port's row (its tick, bar
+// and Next / Cancel button share one topic) and the buttons of the whole run.
+inline constexpr int FleetValues = 2300;
+inline constexpr int FleetRows = 2301;
+inline constexpr int FleetReport = 2302;
+inline constexpr int FleetBackup = 2303;
+inline constexpr int FleetVerify = 2304;
+inline constexpr int FleetPort = 2305;
+inline constexpr int FleetNextAll = 2306;
+inline constexpr int FleetStart = 2307;
+inline constexpr int FleetCancelAll = 2308;
 
 } // namespace control
 

@@ -27,10 +27,11 @@ QList<int> all() {
              << gridcontrol::EncodeToneHelp
              // The dialogs: shared buttons, the progress window, the About box.
              << control::OkButton << control::CancelButton << control::ProgressStatus
-             << control::ProgressBar << control::AboutIcon << control::AboutVersion
+             << control::ProgressBar << control::ProgressVerify << control::AboutIcon << control::AboutVersion
              << control::AboutCopyrights << control::AboutCopyrightsOwner
              << control::AboutSettingsFile
-             << control::UnsavedChangesQuestion
+             << control::UnsavedChangesQuestion << control::DifferencesList
+             << control::MemoryMapView
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
              << control::OptionalDisplayMode << control::OptionalKeyLock
@@ -56,7 +57,11 @@ QList<int> all() {
              // Connection Check.
              << control::ConnectionPort << control::ConnectionFindings
              << control::ConnectionCheckAgain << control::ConnectionCopyReport
-             << control::FindRadio;
+             << control::FindRadio
+             // Program Several Radios.
+             << control::FleetValues << control::FleetRows << control::FleetReport
+             << control::FleetBackup << control::FleetVerify << control::FleetPort
+             << control::FleetNextAll << control::FleetStart << control::FleetCancelAll;
     // The service windows and the service password.
     contexts << servicecontrol::Read << servicecontrol::Write << servicecontrol::SqlGrid
              << servicecontrol::SqlCellEdit << servicecontrol::PlusOne << servicecontrol::MinusOne

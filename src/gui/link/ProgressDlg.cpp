@@ -2,6 +2,7 @@
 
 #include "ui_ProgressDlg.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 
 namespace {
@@ -17,6 +18,7 @@ CProgressDlg::CProgressDlg(QWidget* parent)
 
     connect(m_ui->startButton, &QPushButton::clicked, this, &CProgressDlg::onStart);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &CProgressDlg::onCancel);
+    connect(m_ui->verifyBox, &QCheckBox::toggled, this, &CProgressDlg::verifyChosen);
 }
 
 CProgressDlg::~CProgressDlg() = default;
@@ -29,6 +31,14 @@ QPushButton* CProgressDlg::cancelButton() const {
     return m_ui->cancelButton;
 }
 
+QCheckBox* CProgressDlg::verifyBox() const {
+    return m_ui->verifyBox;
+}
+
+bool CProgressDlg::verifyAfterWriting() const {
+    return m_ui->verifyBox->isVisibleTo(this) && m_ui->verifyBox->isChecked();
+}
+
 QLabel* CProgressDlg::statusLabel() const {
     return m_ui->statusLabel;
 }
@@ -37,8 +47,14 @@ QProgressBar* CProgressDlg::progressBar() const {
     return m_ui->progressBar;
 }
 
-void CProgressDlg::open(const QString& caption) {
+void CProgressDlg::open(const QString& caption, bool offerVerify, bool verify) {
     m_cancel = false;
+    {
+        const QSignalBlocker quiet(m_ui->verifyBox);
+        m_ui->verifyBox->setChecked(verify);
+    }
+    m_ui->verifyBox->setVisible(offerVerify);
+    m_ui->verifyBox->setEnabled(true);
     setWindowTitle(caption);
     m_ui->statusLabel->setText(tr("Not start yet"));
     m_ui->progressBar->setRange(0, InitialProgressMaximum);
@@ -72,6 +88,7 @@ void CProgressDlg::setProgress(int position) {
 
 void CProgressDlg::onStart() {
     m_ui->startButton->setEnabled(false);
+    m_ui->verifyBox->setEnabled(false);
     // Like a posted message: the transfer runs after this click has been handled.
     QMetaObject::invokeMethod(this, &CProgressDlg::startRequested, Qt::QueuedConnection);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -20,12 +21,15 @@ public:
     explicit CProgressDlg(QWidget* parent = nullptr);
     ~CProgressDlg() override;
 
-    // Resets the window to "Not start yet" and shows it with the given caption.
-    void open(const QString& caption);
+    // Resets the window to "Not start yet" and shows it with the given caption. A
+    // write offers "Verify after writing", ticked as given.
+    void open(const QString& caption, bool offerVerify = false, bool verify = false);
     // Closes the window after a transfer, whatever its outcome.
     void finish();
 
     bool cancelRequested() const { return m_cancel; }
+    // Whether the write is to be read back (the box is ticked and offered).
+    bool verifyAfterWriting() const;
     bool started() const;
 
     void setStatus(const QString& text);
@@ -34,12 +38,15 @@ public:
 
     QPushButton* startButton() const;
     QPushButton* cancelButton() const;
+    QCheckBox* verifyBox() const;
     QLabel* statusLabel() const;
     QProgressBar* progressBar() const;
 
 signals:
     // Start pressed: the owner runs the transfer once the click has been handled.
     void startRequested();
+    // The user ticked or cleared "Verify after writing".
+    void verifyChosen(bool verify);
 
 protected:
     void reject() override;

@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "common/SettingsText.h"
 #include "common/StringTable.h"
+#include "model/DatFile.h"
 #include "model/FileDropFilter.h"
 #include "model/FilePaths.h"
 #include "model/ProgramDoc.h"
@@ -167,6 +168,29 @@ DocumentFrame* CMyDocManager::openWithDialog() {
     const QString path =
         QFileDialog::getOpenFileName(dialogParent(), tr("Open"), QString(), DatFilter);
     return path.isEmpty() ? nullptr : openDocument(path);
+}
+
+std::optional<program::CodeplugImage> CMyDocManager::chooseImageToCompare(QString& path) {
+    path =
+        QFileDialog::getOpenFileName(dialogParent(), tr("Compare With File"), QString(), DatFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    const program::DatLoadResult loaded = program::loadDatFile(cleanPath(path).toStdString());
+    if (!loaded.image) {
+        QMessageBox::warning(dialogParent(), captionFromSettings(m_state.messageCaption),
+                             openFailureText(path, *loaded.error));
+        return std::nullopt;
+    }
+    return *loaded.image;
+}
+
+DocumentFrame* CMyDocManager::openImageAsNew(const program::CodeplugImage& image) {
+    if (transferRunning())
+        return nullptr;
+    DocumentFrame* frame = createNewDocument();
+    if (frame)
+        frame->document()->adoptReadImage(image);
+    return frame;
 }
 
 bool CMyDocManager::save() {

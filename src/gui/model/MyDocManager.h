@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CodeplugImage.h"
+
 #include "link/PortNames.h"
 #include "model/DocumentFrame.h"
 #include "model/RecentFileList.h"
@@ -11,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -54,6 +57,11 @@ public:
     DocumentFrame* openDocument(const QString& path);
     // File Open with the file dialog.
     DocumentFrame* openWithDialog();
+    // File > Compare With File: the file dialog, then the chosen file's image, its
+    // path in `path`. A file that cannot be opened is refused as Open refuses it.
+    std::optional<program::CodeplugImage> chooseImageToCompare(QString& path);
+    // A radio's image (from Compare With Radio) as a new document, as a read makes it.
+    DocumentFrame* openImageAsNew(const program::CodeplugImage& image);
     // Save, and Save As with the file dialog (or to `path` when given). They
     // return false when nothing was saved.
     bool save();

@@ -86,6 +86,8 @@ public:
     program::ChannelTable& table() { return m_document.table(); }
     const program::ChannelTable& table() const { return m_document.table(); }
     program::ProgramState& state() const { return m_state; }
+    // The document as the core holds it, for what runs on it without changing it.
+    const program::Document& document() const { return m_document; }
 
     // Empty until the document was loaded from or saved to a file.
     QString path() const { return m_path; }

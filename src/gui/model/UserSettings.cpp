@@ -6,6 +6,7 @@ namespace {
 
 const char* const PortKey = "COM";
 const char* const TypeKey = "Type";
+const char* const VerifyKey = "VerifyAfterWrite";
 
 } // namespace
 
@@ -25,6 +26,14 @@ std::uint8_t UserSettings::radioType() const {
 
 void UserSettings::setRadioType(std::uint8_t type) {
     open()->setValue(TypeKey, type);
+}
+
+bool UserSettings::verifyAfterWrite() const {
+    return open()->value(VerifyKey, false).toBool();
+}
+
+void UserSettings::setVerifyAfterWrite(bool verify) {
+    open()->setValue(VerifyKey, verify);
 }
 
 void SettingsPortNumberStore::save(int portNumber) {

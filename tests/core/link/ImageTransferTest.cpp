@@ -346,4 +346,58 @@ TEST_F(ImageTransferTest, WriteStopsAtTheFirstMissingAcknowledgement) {
     EXPECT_TRUE(link.closedProperly());
 }
 
+TEST_F(ImageTransferTest, VerifyReadsTheRadioBackAndNamesTheWrittenBytesItHoldsOtherwise) {
+    for (std::size_t i = 0; i < CodeplugImage::Size; ++i)
+        image.set(i, static_cast<std::uint8_t>(i % 253));
+    // What a write never sends may differ without being reported.
+    ASSERT_TRUE(write().completed());
+    host = ScriptedHost{};
+    radio.clearRecord();
+    const VerifyResult clean = ImageTransfer(link, host).verify(Device, image, false);
+    EXPECT_TRUE(clean.verified());
+    EXPECT_NE(radio.memory().at(0xFF0), image.at(0xFF0));
+    EXPECT_EQ(clean.radio, radio.memory());
+    // A whole read, as Read does it, counted as verifying.
+    EXPECT_EQ(radio.wakes, 1);
+    EXPECT_EQ(radio.blocksRead.size(), 513u);
+    EXPECT_EQ(host.statuses.back(), "Verifying 256");
+    EXPECT_EQ(host.chineseStatuses.back(), "正在校验 256");
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_TRUE(link.closedProperly());
+
+    // A byte kept wrong is named by its region; one in the password does not stop
+    // the read-back, it is one more difference.
+    for (const auto& [fault, named] : {std::pair{"corrupt-write=0x0C3", "0x0C3: channel 9"},
+                                       {"corrupt-write=0xFE4", "0xFE4: password"}}) {
+        radio.setFaults(radioFaults({fault}));
+        ASSERT_TRUE(write().completed());
+        radio.setFaults({});
+        const VerifyResult wrong = ImageTransfer(link, host).verify(Device, image, false);
+        EXPECT_TRUE(wrong.readBack.completed());
+        ASSERT_EQ(wrong.differences.size(), 1u);
+        EXPECT_EQ(imagemap::describeRun(wrong.differences[0], Language::English), named);
+        const std::size_t at = wrong.differences[0].offset;
+        EXPECT_EQ(wrong.radio.at(at), static_cast<std::uint8_t>(~image.at(at)));
+    }
+
+    // The squelch table is checked only when it was written.
+    radio.setFaults(radioFaults({"corrupt-write=0xFA1"}));
+    ASSERT_TRUE(write({}, true).completed());
+    radio.setFaults({});
+    EXPECT_TRUE(ImageTransfer(link, host).verify(Device, image, false).verified());
+    EXPECT_EQ(ImageTransfer(link, host).verify(Device, image, true).differences.size(), 1u);
+}
+
+TEST_F(ImageTransferTest, AFailedReadBackChecksNothing) {
+    ASSERT_TRUE(write().completed());
+    radio.setFaults(radioFaults({"hang-after=40"}));
+    host = ScriptedHost{};
+    const VerifyResult result = ImageTransfer(link, host).verify(Device, image, false);
+    EXPECT_EQ(result.readBack.outcome, Outcome::Failed);
+    EXPECT_FALSE(result.verified());
+    EXPECT_TRUE(result.differences.empty());
+    EXPECT_EQ(host.messageIds(), std::vector<int>{message::ProgramInterrupt});
+    EXPECT_TRUE(link.closedProperly());
+}
+
 } // namespace

@@ -39,6 +39,7 @@ class TransferTest : public QObject {
 private slots:
     void readFillsTheDocumentAndKeepsACopy();
     void writeSendsTheGridToTheRadio();
+    void verifyAfterWritingIsRememberedAndNamesWhatDiffers();
     void cancelBeforeStartOpensNoPort();
     void failedReadLeavesTheDocumentUntouched();
     void aRadioOfAnotherTypeIsRefusedWithAWarning();

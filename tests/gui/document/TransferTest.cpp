@@ -9,6 +9,7 @@
 #include "support/GuiTestMain.h"
 #include "support/ModalAnswerer.h"
 
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,42 @@ void TransferTest::writeSendsTheGridToTheRadio() {
     QVERIFY(std::equal(sent.begin(), sent.end(), image.begin()));
     QCOMPARE(link.radio.memory().at(2 * 24 + 3), std::uint8_t{0x14}); // channel 3: 146 MHz
     QCOMPARE(link.radio.identifications, 2); // woken and identified again after the band check
+}
+
+void TransferTest::verifyAfterWritingIsRememberedAndNamesWhatDiffers() {
+    DocumentHarness h;
+    h.manager->createNewDocument();
+    FakeRadioLink link(h);
+    CProgressDlg* dialog = h.view().progressDialog();
+
+    // Off at first, offered only for a write, and remembered once ticked.
+    h.view().handleCommand(command::Read);
+    QVERIFY(!dialog->verifyBox()->isVisible());
+    dialog->cancelButton()->click();
+    h.view().handleCommand(command::Write);
+    QVERIFY(dialog->verifyBox()->isVisible());
+    QVERIFY(!dialog->verifyBox()->isChecked());
+    dialog->verifyBox()->click();
+    dialog->cancelButton()->click();
+
+    {
+        ModalAnswerer answers;
+        QVERIFY(runTransfer(h, command::Write));
+        QCOMPARE(answers.seen.size(), 1);
+        QCOMPARE(answers.seen[0].text, QStringLiteral("The radio holds every byte written."));
+        QCOMPARE(dialog->statusLabel()->text(), QStringLiteral("Verifying 256"));
+    }
+
+    QDir(BackupCopies::folder()).removeRecursively();
+    link.radio.setFaults(testsupport::radioFaults({"corrupt-write=0x0C3"}));
+    const program::CodeplugImage before = h.doc().image();
+    ModalAnswerer answers;
+    QVERIFY(runTransfer(h, command::Write));
+    QCOMPARE(answers.seen.size(), 1);
+    QVERIFY(answers.seen[0].detail.startsWith(QStringLiteral("0x0C3: channel 9\n")));
+    QCOMPARE(backupCopies().size(), 1);
+    QVERIFY(answers.seen[0].detail.contains(backupCopies().first()));
+    QVERIFY(h.doc().image() == before);
 }
 
 void TransferTest::cancelBeforeStartOpensNoPort() {

@@ -10,15 +10,19 @@
 #include "common/CommandIds.h"
 #include "common/ControlIds.h"
 #include "common/HelpProperties.h"
+#include "compare/DifferencesWindow.h"
+#include "compare/MemoryMapWindow.h"
 #include "exchange/ImportReportDlg.h"
 #include "features/KeyAssignDlg.h"
 #include "features/MskDlg.h"
 #include "features/OptionalFeaturesDlg.h"
+#include "fleet/FleetDlg.h"
 #include "help/ContextHelp.h"
 #include "link/ConnectionCheckDlg.h"
 #include "link/PortSettingDlg.h"
 #include "link/ProgressDlg.h"
 #include "model/FactoryDefaults.h"
+#include "model/ProgramDoc.h"
 #include "model/UnsavedChangesDlg.h"
 #include "model/UserSettings.h"
 #include "print/PrintListDlg.h"
@@ -107,9 +111,16 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&check);
 
     CProgressDlg progress;
-    progress.open(QStringLiteral("Read Data"));
+    progress.open(QStringLiteral("Write Data"), true);
     faults << unreachableControls(&progress);
     progress.finish();
+
+    DifferencesWindow differences;
+    differences.showDifferences(program::factoryDefaults(), program::CodeplugImage(),
+                                QStringLiteral("Radio"), program::Language::English, true);
+    faults << unreachableControls(&differences);
+    MemoryMapWindow memoryMap;
+    faults << unreachableControls(&memoryMap);
 
     LanguageDlg choice(program::Language::English);
     faults << unreachableControls(&choice);
@@ -158,6 +169,10 @@ void DialogFormsTest::everyControlIsNamedAndHasHelp() {
     faults << unreachableControls(&dtmf);
     CTwoToneDlg twoTone(image);
     faults << unreachableControls(&twoTone);
+    CProgramDoc doc(state, settings);
+    doc.initNew();
+    CFleetDlg fleet(doc, {}, {});
+    faults << unreachableControls(&fleet);
 
     ModalAnswerer answers;
     answers.then([&faults](QDialog* question) {
@@ -187,6 +202,9 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
     SetValueDlg setValue(QStringLiteral("channel 1"), program::column::Power, {},
                          program::Language::English);
     RepeaterOffsetDlg offset(QStringLiteral("channel 1"), std::nullopt);
+    CProgramDoc doc(state, settings);
+    doc.initNew();
+    CFleetDlg fleet(doc, {}, {});
     const QList<QPair<QWidget*, int>> ids = {
         {printList.checkBox(Section::Dtmf), control::PrintDtmf},
         {printList.checkBox(Section::Msk), control::PrintMsk},
@@ -199,6 +217,7 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {progress.cancelButton(), control::ProgressCancel},
         {progress.statusLabel(), control::ProgressStatus},
         {progress.progressBar(), control::ProgressBar},
+        {progress.verifyBox(), control::ProgressVerify},
         {choice.button(program::Language::English), control::LanguageEnglish},
         {choice.button(program::Language::Chinese), control::LanguageChinese},
         {port.portButton(1), control::FirstPortButton},
@@ -218,6 +237,16 @@ void DialogFormsTest::formsCarryTheProgramsControlIds() {
         {check.findingsTree(), control::ConnectionFindings},
         {check.checkAgainButton(), control::ConnectionCheckAgain},
         {check.copyReportButton(), control::ConnectionCopyReport},
+        {fleet.valuesEdit(), control::FleetValues},
+        {fleet.rowsList(), control::FleetRows},
+        {fleet.reportEdit(), control::FleetReport},
+        {fleet.backupCheck(), control::FleetBackup},
+        {fleet.verifyCheck(), control::FleetVerify},
+        {fleet.portCheck(1), control::FleetPort},
+        {fleet.portButton(16), control::FleetPort},
+        {fleet.nextAllButton(), control::FleetNextAll},
+        {fleet.startButton(), control::FleetStart},
+        {fleet.cancelAllButton(), control::FleetCancelAll},
     };
     const program::CodeplugImage image = program::factoryDefaults();
     SqlTuningDlg squelch(image, state, {});

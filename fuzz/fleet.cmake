@@ -1,0 +1,1 @@
+program_fuzzer(FleetValues SOURCES FleetValuesFuzz.cpp LIBS core_fleet)
