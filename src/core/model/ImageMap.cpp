@@ -139,7 +139,9 @@ std::string hexBytes(const CodeplugImage& image, Region run) {
     for (std::uint8_t byte : image.range(run.offset, run.size)) {
         char hex[4];
         std::snprintf(hex, sizeof hex, "%02X", byte);
-        text += (text.empty() ? "" : " ") + std::string(hex);
+        if (!text.empty())
+            text += ' ';
+        text += hex;
     }
     return text;
 }
