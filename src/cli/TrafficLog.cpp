@@ -1,5 +1,7 @@
 #include "TrafficLog.h"
 
+#include "model/HexText.h"
+
 namespace program::cli {
 
 TrafficLog::TrafficLog(SerialLink& inner, std::FILE* out)
@@ -16,14 +18,7 @@ void TrafficLog::line(const char* direction, const std::string& text) {
 
 void TrafficLog::bytesLine(const char* direction, std::span<const std::uint8_t> bytes,
                            const std::string& note) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        if (!text.empty())
-            text += ' ';
-        text += digits[b >> 4];
-        text += digits[b & 0x0F];
-    }
+    std::string text = hexText(bytes);
     if (!note.empty())
         text += (text.empty() ? "" : "  ") + note;
     line(direction, text);

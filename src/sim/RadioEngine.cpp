@@ -1,6 +1,7 @@
 #include "RadioEngine.h"
 
 #include "model/FactoryDefaults.h"
+#include "model/HexText.h"
 #include "model/ImageMap.h"
 
 #include <algorithm>
@@ -32,14 +33,7 @@ std::string hexAddress(std::size_t address) {
 } // namespace
 
 std::string hexBytes(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        char part[4];
-        std::snprintf(part, sizeof part, "%02X", b);
-        if (!text.empty())
-            text += ' ';
-        text += part;
-    }
+    const std::string text = hexText(bytes);
     return text.empty() ? "(nothing)" : text;
 }
 

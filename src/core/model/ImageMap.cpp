@@ -1,5 +1,7 @@
 #include "model/ImageMap.h"
 
+#include "model/HexText.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
@@ -135,15 +137,7 @@ std::string hexRange(Region run) {
 }
 
 std::string hexBytes(const CodeplugImage& image, Region run) {
-    std::string text;
-    for (std::uint8_t byte : image.range(run.offset, run.size)) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02X", byte);
-        if (!text.empty())
-            text += ' ';
-        text += hex;
-    }
-    return text;
+    return hexText(image.range(run.offset, run.size));
 }
 
 std::string describeRun(Region run, Language language) {

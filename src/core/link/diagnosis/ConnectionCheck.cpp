@@ -1,5 +1,7 @@
 #include "link/diagnosis/ConnectionCheck.h"
 
+#include "model/HexText.h"
+
 #include "link/ImageTransfer.h"
 #include "link/LinkTexts.h"
 #include "link/PromptingHandshake.h"
@@ -27,18 +29,6 @@ std::string trimmed(std::string text) {
     while (first < text.size() && std::isspace(static_cast<unsigned char>(text[first])))
         ++first;
     return text.substr(first);
-}
-
-std::string hex(std::span<const std::uint8_t> bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        if (!text.empty())
-            text += ' ';
-        text += digits[b >> 4];
-        text += digits[b & 0x0F];
-    }
-    return text;
 }
 
 bool isNumber(const std::string& name) {
@@ -555,8 +545,8 @@ Check radioCheck(const RadioAnswer& answer, const std::string& device) {
     }
     case Outcome::Garbled:
         return make(kind, Verdict::Problem,
-                    {"Bytes came back, but not a radio's answer: " + hex(answer.received) + ".",
-                     "有字节返回,但不是对讲机的应答:" + hex(answer.received) + "。"},
+                    {"Bytes came back, but not a radio's answer: " + hexText(answer.received) + ".",
+                     "有字节返回,但不是对讲机的应答:" + hexText(answer.received) + "。"},
                     GarbledFix);
     case Outcome::NotOpened: {
         using Status = SerialOpenResult::Status;
@@ -656,7 +646,7 @@ public:
     SerialReadResult read(std::size_t count) override {
         auto result = m_inner.read(count);
         received.insert(received.end(), result.bytes.begin(), result.bytes.end());
-        std::string text = hex(result.bytes);
+        std::string text = hexText(result.bytes);
         if (result.error)
             text += " (read error)";
         else if (result.bytes.size() < count)
@@ -667,7 +657,7 @@ public:
     }
     bool write(std::span<const std::uint8_t> bytes) override {
         const bool ok = m_inner.write(bytes);
-        note(">", hex(bytes) + (ok ? "" : " (write failed)"));
+        note(">", hexText(bytes) + (ok ? "" : " (write failed)"));
         return ok;
     }
 
