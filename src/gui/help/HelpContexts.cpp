@@ -27,10 +27,10 @@ QList<int> all() {
              << gridcontrol::EncodeToneHelp
              // The dialogs: shared buttons, the progress window, the About box.
              << control::OkButton << control::CancelButton << control::ProgressStatus
-             << control::ProgressBar << control::ProgressVerify << control::AboutIcon << control::AboutVersion
-             << control::AboutCopyrights << control::AboutCopyrightsOwner
-             << control::AboutSettingsFile
-             << control::UnsavedChangesQuestion << control::DifferencesList
+             << control::ProgressBar << control::ProgressVerify << control::AboutIcon
+             << control::AboutVersion << control::AboutCopyrights << control::AboutCopyrightsOwner
+             << control::AboutSettingsFile << control::UnsavedChangesQuestion
+             << control::DifferencesList
              << control::MemoryMapView
              // Optional Features, MSK (Key Assignment's buttons lead to its command).
              << control::OptionalBackLight << control::OptionalBackLightColor
@@ -53,7 +53,8 @@ QList<int> all() {
              // The channel tools.
              << control::SortKey << control::SortAscending << control::SortDescending
              << control::SetValueColumn << control::SetValueValue << control::OffsetPlus
-             << control::OffsetMinus << control::OffsetKHz
+             << control::OffsetMinus
+             << control::OffsetKHz
              // Connection Check.
              << control::ConnectionPort << control::ConnectionFindings
              << control::ConnectionCheckAgain << control::ConnectionCopyReport
