@@ -2,6 +2,7 @@
 
 #include "channels/ChannelTable.h"
 #include "common/CommandIds.h"
+#include "service/ParameterAdjust.h"
 #include "ui_DifferencesWindow.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -154,7 +156,30 @@ std::string patternOf(const std::string& key, QStringList& numbers) {
     return pattern;
 }
 
-QString settingLabel(const std::string& key) {
+// A cell of Parameter Adjust's detect table ("params.sql_detect.2.wide_low") by
+// the table's own row and column labels ("sql detect 2: wide low").
+std::optional<QString> detectCellLabel(const std::string& key, program::Language language) {
+    using namespace program::service;
+    const std::string prefix = "params.sql_detect.";
+    if (key.rfind(prefix, 0) != 0 || key.size() < prefix.size() + 3 ||
+        key[prefix.size() + 1] != '.')
+        return std::nullopt;
+    const int row = key[prefix.size()] - '1';
+    std::string column = key.substr(prefix.size() + 2);
+    std::replace(column.begin(), column.end(), '_', ' ');
+    if (row < 0 || row >= ParameterAdjust::DetectRows)
+        return std::nullopt;
+    for (int at = 0; at < ParameterAdjust::DetectColumns; ++at)
+        if (detectColumnLabel(at).english == column)
+            return QStringLiteral("%1: %2").arg(
+                QString::fromStdString(detectRowLabel(row).pick(language)),
+                QString::fromStdString(detectColumnLabel(at).pick(language)));
+    return std::nullopt;
+}
+
+QString settingLabel(const std::string& key, program::Language language) {
+    if (auto cell = detectCellLabel(key, language))
+        return *cell;
     const auto& labels = fieldLabels();
     if (auto exact = labels.find(key); exact != labels.end())
         return QCoreApplication::translate(exact->second.context, exact->second.source);
@@ -188,7 +213,7 @@ QString differenceLabel(const Difference& difference, program::Language language
     case Difference::Kind::Setting:
         break;
     }
-    return settingLabel(difference.key);
+    return settingLabel(difference.key, language);
 }
 
 DifferencesWindow::DifferencesWindow(QWidget* parent)

@@ -56,6 +56,11 @@ void DifferencesWindowTest::rowsAreGroupedByEditorAndLeadToWhatShowsThem() {
     QCOMPARE(groups, (QStringList{"Channel Information", "Optional Features", "MSK",
                                   "not shown by any editor (kept as read)"}));
     QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), QStringLiteral("Call List 3"));
+    // A cell of Parameter Adjust's table goes by the table's labels.
+    program::settings::Difference cell;
+    cell.key = "params.sql_detect.2.wide_low";
+    QCOMPARE(differenceLabel(cell, program::Language::Chinese),
+             QStringLiteral("静噪检测 2: 宽带 低"));
 
     // Channel cells first, then the channel's bytes, each named as the grid names it.
     QTreeWidgetItem* channels = tree->topLevelItem(0);
