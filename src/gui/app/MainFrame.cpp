@@ -72,6 +72,7 @@ CMainFrame::CMainFrame(FrameHost& app)
     // open memory map shows the document that is active now.
     connect(m_docManager, &CMyDocManager::activeFrameChanged, this, [this] {
         applyMarkDuplicates();
+        followActiveDocument();
         if (m_memoryMap && m_memoryMap->isVisible())
             refreshMemoryMap();
     });
@@ -363,12 +364,39 @@ void CMainFrame::showMemoryMap() {
     m_memoryMap->activateWindow();
 }
 
+// An open memory map follows the edits of the active document: an editor's OK,
+// a cell taken by the grid, an undo, a read. A cell still being typed into stays
+// open; the map shows what the grid has taken.
+void CMainFrame::followActiveDocument() {
+    for (const QMetaObject::Connection& connection : m_documentWatch)
+        disconnect(connection);
+    m_documentWatch.clear();
+    CProgramView* view = activeView();
+    if (!view)
+        return;
+    CProgramDoc* doc = &view->document();
+    const auto follow = [this, doc] {
+        if (!m_memoryMap || !m_memoryMap->isVisible() || !activeView() ||
+            &activeView()->document() != doc)
+            return;
+        doc->gridToImage();
+        showInMemoryMap(*doc);
+    };
+    m_documentWatch = {connect(doc, &CProgramDoc::imageEdited, this, follow),
+                       connect(doc, &CProgramDoc::tableRowsChanged, this, follow),
+                       connect(doc, &CProgramDoc::tableReloaded, this, follow)};
+}
+
 void CMainFrame::refreshMemoryMap() {
     CProgramView* view = activeView();
     if (!m_memoryMap || !view)
         return;
     view->bringImageUpToDate();
-    m_memoryMap->showImage(view->document().image(), view->document().state().language);
+    showInMemoryMap(view->document());
+}
+
+void CMainFrame::showInMemoryMap(const CProgramDoc& doc) {
+    m_memoryMap->showImage(doc.image(), doc.state().language);
     m_memoryMap->setMarked(m_differences && m_differences->isVisible()
                                ? m_differences->differingRuns()
                                : std::vector<program::imagemap::Region>{});

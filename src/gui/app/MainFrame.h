@@ -6,10 +6,13 @@
 #include <QPointer>
 #include <QSet>
 
+#include <vector>
+
 namespace program {
 class CodeplugImage;
 }
 class CMyDocManager;
+class CProgramDoc;
 class DifferencesWindow;
 class MemoryMapWindow;
 class CProgramView;
@@ -85,6 +88,8 @@ private:
     DifferencesWindow& differences();
     void showMemoryMap();
     void refreshMemoryMap();
+    void followActiveDocument();
+    void showInMemoryMap(const CProgramDoc& doc);
 
     FrameHost& m_app;
     QString m_title;
@@ -102,4 +107,5 @@ private:
     bool m_markDuplicates = false;
     QPointer<DifferencesWindow> m_differences;
     QPointer<MemoryMapWindow> m_memoryMap;
+    std::vector<QMetaObject::Connection> m_documentWatch;
 };

@@ -9,6 +9,9 @@
 #include "channels/ChannelGrid.h"
 #include "channels/ProgramView.h"
 #include "common/CommandIds.h"
+#include "compare/MemoryMapWindow.h"
+#include "model/ImageMap.h"
+#include "model/ProgramDoc.h"
 #include "support/ModalAnswerer.h"
 
 #include <QAction>
@@ -18,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -30,6 +34,7 @@ private slots:
     void aWideBarLeavesTheLastColumnReachable();
     void f1AsksForHelp();
     void backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture();
+    void anOpenMemoryMapFollowsTheEditsOfTheDocument();
 
 private:
     void click(QTreeWidgetItem* item);
@@ -184,4 +189,25 @@ void MainFrameTest::backgroundIsTheFileBesideTheProgramOrTheBuiltInPicture() {
 }
 
 GUI_TEST(MainFrameTest);
+// An editor's OK and its undo both show in the open map at once.
+void MainFrameTest::anOpenMemoryMapFollowsTheEditsOfTheDocument() {
+    m_frame->onCommand(command::MemoryMap);
+    auto* map = m_frame->findChild<MemoryMapWindow*>();
+    QVERIFY(map && map->isVisible());
+    CProgramDoc& doc = m_frame->activeView()->document();
+    const std::size_t at = program::imagemap::OptionalFeatures.offset;
+    const auto shown = [&](std::uint8_t byte) {
+        return map->describeByte(at).contains(
+            QStringLiteral(" = %1:").arg(byte, 2, 16, QLatin1Char('0')).toUpper());
+    };
+    const std::uint8_t before = doc.image().at(at);
+    QVERIFY(shown(before));
+    program::CodeplugImage edited = doc.image();
+    edited.set(at, before ^ 0x01);
+    doc.applyEdit(QStringLiteral("Optional Features"), edited);
+    QVERIFY(shown(before ^ 0x01));
+    doc.undoStack()->undo();
+    QVERIFY(shown(before));
+}
+
 #include "MainFrameTest.moc"
