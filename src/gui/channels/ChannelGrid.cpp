@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -75,6 +76,32 @@ public:
     QSize sizeHint() const override { return {minimumWidth(), defaultSectionSize()}; }
 };
 
+// The header of the column titles. The titles stay as they are while the grid
+// shows, so their height is measured once, not at each of the layouts before the
+// first window shows (and again when the font or style changes).
+class ColumnHeader final : public QHeaderView {
+public:
+    explicit ColumnHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true);
+        setHighlightSections(true);
+    }
+    QSize sizeHint() const override {
+        if (!m_hint.isValid() && count() > 0)
+            m_hint = QHeaderView::sizeHint();
+        return m_hint.isValid() ? m_hint : QHeaderView::sizeHint();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_hint = QSize();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QSize m_hint;
+};
+
 } // namespace
 
 ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, QWidget* parent)
@@ -82,6 +109,7 @@ ChannelGrid::ChannelGrid(ChannelTableModel* model, program::Language language, Q
       m_language(language) {
     setObjectName(QStringLiteral("channelGrid"));
     setVerticalHeader(new RowHeader(this));
+    setHorizontalHeader(new ColumnHeader(this));
     setModel(model);
     setItemDelegate(m_editors);
     setEditTriggers(CurrentChanged | DoubleClicked | SelectedClicked | AnyKeyPressed |
