@@ -1,6 +1,7 @@
 #include "CliTransferHost.h"
 
 #include "app/MessageIds.h"
+#include "link/LinkTexts.h"
 
 #include <chrono>
 #include <csignal>
@@ -69,24 +70,6 @@ void CliTransferHost::endProgressLine() {
     }
 }
 
-std::string CliTransferHost::oneLine(const LinkMessage& message) {
-    std::string text = message.id != 0 ? message::englishText(message.id) : message.text.english;
-    if (!message.detail.english.empty())
-        text += " (" + message.detail.english + ")";
-    std::string line;
-    for (char c : text) {
-        if (c == '\n' || c == '\r') {
-            if (!line.empty() && line.back() != ' ')
-                line += ' ';
-        } else {
-            line += c;
-        }
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line;
-}
-
 std::string CliTransferHost::takeNotice() {
     return std::exchange(m_notice, {});
 }
@@ -100,10 +83,10 @@ TransferHost::Answer CliTransferHost::ask(const LinkMessage& message, Buttons bu
     endProgressLine();
     printNotice();
     if (buttons == Buttons::Ok) {
-        m_notice = oneLine(message);
+        m_notice = linktexts::englishLine(message);
         return Answer::Ok;
     }
-    std::fprintf(stderr, "%s\n", oneLine(message).c_str());
+    std::fprintf(stderr, "%s\n", linktexts::englishLine(message).c_str());
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;

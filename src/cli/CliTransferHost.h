@@ -28,9 +28,6 @@ public:
     Answer ask(const LinkMessage& message, Buttons buttons) override;
     void sleepMs(int milliseconds) override;
 
-    // The text of a message as one line: the English form, line breaks folded.
-    static std::string oneLine(const LinkMessage& message);
-
     // The notice not printed yet, which is then forgotten; empty when none.
     std::string takeNotice();
 

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ProgramFiles.h"
 #include "Verbs.h"
+#include "link/LinkTexts.h"
 
 #include "exchange/CsvFile.h"
 #include "fleet/FleetRun.h"
@@ -58,7 +59,7 @@ public:
     void progress(std::size_t, int, int) override {}
     void radioEnded(const fleet::RadioOutcome& outcome) override {
         std::string text = outcome.line.port + " " + outcome.line.label + ": " +
-                           outcome.text(Language::English, fleet::englishLine);
+                           outcome.text(Language::English, linktexts::englishLine);
         if (!outcome.reportError.empty())
             text += " (not in the report: " + outcome.reportError + ")";
         std::lock_guard lock(m_mutex);

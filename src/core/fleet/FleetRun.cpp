@@ -2,6 +2,7 @@
 
 #include "app/MessageIds.h"
 #include "link/ImageTransfer.h"
+#include "link/LinkTexts.h"
 #include "model/DatFile.h"
 #include "model/ImageMap.h"
 
@@ -115,24 +116,6 @@ LinkMessage differencesFound(const std::vector<imagemap::Region>& runs) {
 }
 
 } // namespace
-
-std::string englishLine(const LinkMessage& message) {
-    std::string text = message.id != 0 ? message::englishText(message.id) : message.text.english;
-    if (!message.detail.english.empty())
-        text += " (" + message.detail.english + ")";
-    std::string line;
-    for (char c : text) {
-        if (c == '\n' || c == '\r') {
-            if (!line.empty() && line.back() != ' ')
-                line += ' ';
-        } else {
-            line += c;
-        }
-    }
-    while (!line.empty() && line.back() == ' ')
-        line.pop_back();
-    return line;
-}
 
 std::string RadioOutcome::text(Language language,
                                const std::function<std::string(const LinkMessage&)>& word) const {
@@ -338,7 +321,7 @@ void FleetRun::runRadio(std::size_t port, Taken taken) {
 
     outcome.line.time = localTime("%Y-%m-%d %H:%M:%S");
     outcome.line.message =
-        outcome.succeeded ? std::string() : outcome.text(Language::English, englishLine);
+        outcome.succeeded ? std::string() : outcome.text(Language::English, linktexts::englishLine);
     if (m_report)
         outcome.reportError = m_report->append(outcome.line);
     // A radio that was written is not written again in this run, even when its line

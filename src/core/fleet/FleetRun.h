@@ -63,10 +63,6 @@ struct RadioOutcome {
                      const std::function<std::string(const LinkMessage&)>& word) const;
 };
 
-// The link message as one English line: string-table text or literal, with the
-// system's detail, line breaks folded.
-std::string englishLine(const LinkMessage& message);
-
 // Hears the run from the ports' own threads.
 class FleetObserver {
 public:

@@ -133,4 +133,22 @@ std::string systemReason(int error, Language language) {
     return std::strerror(error);
 }
 
+std::string englishLine(const LinkMessage& message) {
+    std::string text = message.id != 0 ? message::englishText(message.id) : message.text.english;
+    if (!message.detail.english.empty())
+        text += " (" + message.detail.english + ")";
+    std::string line;
+    for (char c : text) {
+        if (c == '\n' || c == '\r') {
+            if (!line.empty() && line.back() != ' ')
+                line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
 } // namespace program::linktexts

@@ -43,4 +43,8 @@ LinkMessage portHeldBy(const std::string& device, int pid);
 // language, the system's own English words for the rest.
 std::string systemReason(int error, Language language);
 
+// A link message as one English line, for program-cli and the fleet's report:
+// string-table text or literal, with the system's detail, line breaks folded.
+std::string englishLine(const LinkMessage& message);
+
 } // namespace program::linktexts

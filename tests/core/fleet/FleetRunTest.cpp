@@ -1,6 +1,7 @@
 #include "fleet/FleetRun.h"
 
 #include "channels/Document.h"
+#include "link/LinkTexts.h"
 #include "settings/Catalogue.h"
 #include "support/FakeSerialLink.h"
 #include "support/TempDir.h"
@@ -218,5 +219,6 @@ TEST_F(FleetRunTest, AVerifyThatFindsADifferenceLeavesTheRowForTheNextTry) {
     EXPECT_NE(corrupt.line.message.find("0x0C3"), std::string::npos) << corrupt.line.message;
     EXPECT_FALSE(corrupt.line.done());
     EXPECT_EQ(observer.ended[1].line.label, corrupt.line.label);
-    EXPECT_EQ(observer.ended[1].text(Language::English, englishLine), "written and verified");
+    EXPECT_EQ(observer.ended[1].text(Language::English, linktexts::englishLine),
+              "written and verified");
 }
