@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/TempDir.h"
+
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -25,25 +27,6 @@ using namespace program;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "program-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 class Quiet : public fleet::FleetObserver {
 public:
@@ -73,7 +56,7 @@ struct Measure {
 // The radios of the run; each port gets a fresh radio-sim.
 class Radios {
 public:
-    Radios(const ScratchDir& dir, int count) {
+    Radios(const testsupport::TempDir& dir, int count) {
         for (int i = 0; i < count; ++i) {
             const std::string port = (dir / ("radio" + std::to_string(i))).string();
             m_sims.push_back(std::make_unique<sim::SimProcess>(
@@ -90,7 +73,7 @@ private:
     std::vector<std::unique_ptr<sim::SimProcess>> m_sims;
 };
 
-Measure fleetRun(const ScratchDir& dir, const fleet::FleetSource& source, int radios,
+Measure fleetRun(const testsupport::TempDir& dir, const fleet::FleetSource& source, int radios,
                  const fleet::FleetOptions& options) {
     Radios sims(dir, radios);
     Quiet quiet;
@@ -120,7 +103,8 @@ public:
     void sleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
 
-Measure singleRadio(const ScratchDir& dir, const fleet::FleetSource& source, bool everything) {
+Measure singleRadio(const testsupport::TempDir& dir, const fleet::FleetSource& source,
+                    bool everything) {
     Radios sims(dir, 1);
     PosixSerialLink link;
     NoFrontEnd host;
@@ -152,7 +136,7 @@ void report(const char* what, int radios, const Measure& one, const Measure& fle
 } // namespace
 
 int main() {
-    ScratchDir dir;
+    testsupport::TempDir dir;
     ProgramState state;
     FixedRadioType types;
     Document document(state, types);

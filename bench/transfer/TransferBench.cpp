@@ -9,6 +9,7 @@
 #include "link/ImageTransfer.h"
 #include "link/PosixSerialLink.h"
 #include "settings/Differences.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,33 +49,14 @@ public:
     }
 };
 
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "program-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        m_path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
-
 using Transfer = std::function<TransferResult(ImageTransfer&, const std::string& port)>;
 
 void runTransfer(benchmark::State& state, const Transfer& transfer) {
-    ScratchDir dir;
-    const std::string port = dir / "radio";
-    sim::SimProcess radio(RADIO_SIM_PROGRAM,
-                          {"--link", port, "--baud", std::to_string(Baud), "--log", dir / "log"},
-                          port);
+    testsupport::TempDir dir;
+    const std::string port = (dir / "radio").string();
+    sim::SimProcess radio(
+        RADIO_SIM_PROGRAM,
+        {"--link", port, "--baud", std::to_string(Baud), "--log", (dir / "log").string()}, port);
     PosixSerialLink serial;
     CountingLink counted(serial);
     PacedHost host;
