@@ -1,5 +1,7 @@
 #include "app/IniFile.h"
 
+#include "app/Trimmed.h"
+
 #include "io/AtomicFile.h"
 #include "io/FileDescriptor.h"
 
@@ -16,13 +18,6 @@ namespace {
 
 constexpr std::string_view Blanks = " \t\r\n";
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
-}
-
 bool isCommentKey(std::string_view key) {
     return !key.empty() && std::string_view(";/\\*").find(key.front()) != std::string_view::npos;
 }
@@ -34,9 +29,9 @@ bool holdsLineBreak(std::string_view text) {
 // Whether the line "key=value" reads back as this key. Anything else would be lost or
 // misread at the next load, and a line break would even add settings of its own.
 bool fileCanHold(std::string_view key, std::string_view value) {
-    return !key.empty() && trimmed(key) == key && !isCommentKey(key) &&
+    return !key.empty() && trimmed(key, Blanks) == key && !isCommentKey(key) &&
            key.find('=') == std::string_view::npos && !holdsLineBreak(key) &&
-           !holdsLineBreak(value) && !(key.front() == '[' && trimmed(value).ends_with(']'));
+           !holdsLineBreak(value) && !(key.front() == '[' && trimmed(value, Blanks).ends_with(']'));
 }
 
 // Letter case is folded for ASCII letters only. Bytes from 0x80 up (GBK and UTF-8 text)
@@ -130,7 +125,7 @@ void IniFile::loadFromBytes(std::string_view content) {
     std::string_view rest = content;
     while (!rest.empty()) {
         const auto end = rest.find('\n');
-        const std::string_view line = trimmed(rest.substr(0, end));
+        const std::string_view line = trimmed(rest.substr(0, end), Blanks);
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
 
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
@@ -138,12 +133,12 @@ void IniFile::loadFromBytes(std::string_view content) {
             continue;
         }
         const auto equals = line.find('=');
-        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view key = trimmed(line.substr(0, equals), Blanks);
         if (key.empty() || isCommentKey(key))
             continue;
         const std::string_view value = equals == std::string_view::npos
                                            ? std::string_view{}
-                                           : trimmed(line.substr(equals + 1));
+                                           : trimmed(line.substr(equals + 1), Blanks);
         current->entries.emplace_back(key, value);
     }
 }
@@ -154,7 +149,7 @@ std::string IniFile::GetString(std::string_view section, std::string_view key,
     if (!found)
         return std::string(defaultValue);
     const Entry* entry = lastEntry(*found, key);
-    return entry ? withoutComment(entry->second) : std::string(trimmed(defaultValue));
+    return entry ? withoutComment(entry->second) : std::string(trimmed(defaultValue, Blanks));
 }
 
 std::string IniFile::GetListItem(std::string_view section, std::string_view key, std::size_t index,
@@ -169,7 +164,7 @@ std::string IniFile::GetListItem(std::string_view section, std::string_view key,
     for (std::size_t item = 0;; ++item) {
         const auto end = rest.find(delimiter);
         if (item == index)
-            return std::string(trimmed(rest.substr(0, end)));
+            return std::string(trimmed(rest.substr(0, end), Blanks));
         if (end == std::string_view::npos)
             return std::string(defaultValue);
         rest.remove_prefix(end + 1);

@@ -1,6 +1,7 @@
 #include "channels/TableEdits.h"
 
 #include "app/MessageIds.h"
+#include "app/Trimmed.h"
 #include "channels/ChannelTexts.h"
 #include "channels/Frequency.h"
 #include "channels/ToneList.h"
@@ -23,12 +24,8 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+// The blanks and tabs around a value are no part of it.
+constexpr std::string_view Blanks = " \t";
 
 CommitOutcome refusal(int messageId) {
     CommitOutcome outcome;
@@ -156,7 +153,7 @@ CommitOutcome commitOutsideText(ChannelTable& table, int row, int col, std::stri
     table.row(row); // checks the row
     if (col < ChannelTable::FirstColumn || col > ChannelTable::LastColumn)
         throw std::out_of_range("channel table column " + std::to_string(col));
-    const std::string_view value = col == column::Name ? text : trimmed(text);
+    const std::string_view value = col == column::Name ? text : trimmed(text, Blanks);
 
     if (col == column::RxFrequency || col == column::TxFrequency) {
         if (value.empty()) { // a channel without a frequency is blank
@@ -263,7 +260,7 @@ PasteResult pasteBlock(ChannelTable& table, int top, int left,
                 result.refused.push_back({row, col, text, reasonOf(outcome)});
             // A blank channel takes nothing more, and neither does one whose
             // frequency was refused (its settings would only be refused as well).
-            if (col <= column::TxFrequency && (!outcome.accepted || trimmed(text).empty()))
+            if (col <= column::TxFrequency && (!outcome.accepted || trimmed(text, Blanks).empty()))
                 break;
         }
     }

@@ -1,6 +1,7 @@
 #include "exchange/ChannelCsv.h"
 
 #include "app/MessageIds.h"
+#include "app/Trimmed.h"
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelTexts.h"
 #include "channels/Frequency.h"
@@ -58,12 +59,8 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+// The blanks and tabs around a value are no part of it.
+constexpr std::string_view Blanks = " \t";
 
 // MHz with six decimals: 146.520000.
 std::string megahertz(std::int64_t tenHz) {
@@ -203,7 +200,7 @@ std::optional<std::int64_t> exactTenHz(std::string_view text) {
 std::optional<std::int64_t> milliwatts(std::string_view text) {
     std::string_view number = text;
     if (!number.empty() && (number.back() == 'W' || number.back() == 'w'))
-        number = trimmed(number.substr(0, number.size() - 1));
+        number = trimmed(number.substr(0, number.size() - 1), Blanks);
     if (!isOnlyADecimal(number) || readDecimal(number).negative)
         return std::nullopt;
     return scaledMagnitude(readDecimal(number), 3, Rounding::TowardZero);
@@ -216,7 +213,7 @@ public:
 
     std::string_view field(Column column) const {
         const int at = m_index[column];
-        return at < 0 ? std::string_view() : trimmed(m_record.fields[at]);
+        return at < 0 ? std::string_view() : trimmed(m_record.fields[at], Blanks);
     }
     std::string_view raw(Column column) const {
         const int at = m_index[column];
@@ -455,7 +452,7 @@ private:
     bool readHeader(const DelimitedRecord& header) {
         m_index.assign(ColumnCount, -1);
         for (std::size_t at = 0; at < header.fields.size(); ++at) {
-            const std::string name = lower(trimmed(header.fields[at]));
+            const std::string name = lower(trimmed(header.fields[at], Blanks));
             for (int column = 0; column < ColumnCount; ++column)
                 if (m_index[column] < 0 && name == lower(csvColumns()[column]))
                     m_index[column] = static_cast<int>(at);
@@ -481,7 +478,7 @@ private:
     // are empty, and fields a short line lacks as empty. A line whose extra fields
     // hold text cannot be placed in the columns and is skipped.
     bool fitToHeader(DelimitedRecord& record, std::size_t columns) {
-        while (record.fields.size() > columns && trimmed(record.fields.back()).empty())
+        while (record.fields.size() > columns && trimmed(record.fields.back(), Blanks).empty())
             record.fields.pop_back();
         if (record.fields.size() <= columns) {
             record.fields.resize(columns);
@@ -489,7 +486,7 @@ private:
         }
         std::string extra, extraZh;
         for (std::size_t at = columns; at < record.fields.size(); ++at) {
-            if (trimmed(record.fields[at]).empty())
+            if (trimmed(record.fields[at], Blanks).empty())
                 continue;
             extra += (extra.empty() ? "" : ", ") + q(record.fields[at]);
             extraZh += (extraZh.empty() ? "" : "、") + qz(record.fields[at]);

@@ -1,5 +1,6 @@
 #include "link/diagnosis/ConnectionCheck.h"
 
+#include "app/Trimmed.h"
 #include "model/HexText.h"
 
 #include "link/ImageTransfer.h"
@@ -21,15 +22,6 @@ namespace program::diagnosis {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.pop_back();
-    std::size_t first = 0;
-    while (first < text.size() && std::isspace(static_cast<unsigned char>(text[first])))
-        ++first;
-    return text.substr(first);
-}
 
 bool isNumber(const std::string& name) {
     return !name.empty() &&
@@ -368,7 +360,10 @@ HolderOutcome lockFileCheck(const SystemView& system, const DeviceFacts& facts) 
                  ", which no longer runs; a read replaces it.",
              "它的锁文件 " + file + " 是已不再运行的进程 " + number + " 留下的;读频时会替换它。"})};
     Process holder{
-        pid, trimmed(system.readText("/proc/" + number + "/comm", 64).value_or("?")), false, {}};
+        pid,
+        std::string(trimmed(system.readText("/proc/" + number + "/comm", 64).value_or("?"))),
+        false,
+        {}};
     const BilingualText named = processNamed(holder);
     return {make(kind, Verdict::Problem,
                  {"Its lock file " + file + " says " + named.english + " holds it.",

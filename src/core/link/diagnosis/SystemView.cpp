@@ -1,5 +1,7 @@
 #include "link/diagnosis/SystemView.h"
 
+#include "app/Trimmed.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -12,14 +14,6 @@
 namespace program::diagnosis {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
